@@ -1,0 +1,248 @@
+#include "Connection.h"
+
+#include "Error.h"
+#include "tsql/EmbeddedFolder.h"
+#include "tsql/ProcedureLibrary.h"
+#include "tsql/SqliteEmulation.h"
+#include "tsql/TsqlPassThrough.h"
+
+#include <QAtomicInt>
+#include <QHash>
+#include <QSqlError>
+#include <QSqlRecord>
+
+namespace db {
+
+namespace {
+
+const QString embeddedProvider = QStringLiteral("EmbeddedHospital");
+
+QString uniqueConnectionName()
+{
+    static QAtomicInt counter;
+    return QStringLiteral("eyecenter-%1").arg(counter.fetchAndAddRelaxed(1));
+}
+
+QHash<QString, QString> connectionFields(const QString& connectionString)
+{
+    QHash<QString, QString> fields;
+    for (const QString& part : connectionString.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const qsizetype equals = part.indexOf(QLatin1Char('='));
+        if (equals > 0)
+            fields.insert(part.left(equals).trimmed().toLower(), part.mid(equals + 1).trimmed());
+    }
+    return fields;
+}
+
+// Stand-in procedures from a folder other than the built-in ones; kept for the whole run.
+const tsql::ProcedureLibrary& proceduresAt(const QString& root)
+{
+    if (root.isEmpty())
+        return tsql::ProcedureLibrary::standard();
+    static QHash<QString, std::shared_ptr<tsql::ProcedureLibrary>> libraries;
+    auto& library = libraries[root];
+    if (!library)
+        library = std::make_shared<tsql::ProcedureLibrary>(root);
+    return *library;
+}
+
+QSqlDatabase openDatabase(const QString& driver, const QString& name)
+{
+    QSqlDatabase database = QSqlDatabase::addDatabase(driver, uniqueConnectionName());
+    database.setDatabaseName(name);
+    if (!database.open()) {
+        const QString message = database.lastError().text();
+        const QString connection = database.connectionName();
+        database = QSqlDatabase();
+        QSqlDatabase::removeDatabase(connection);
+        throw Error(QStringLiteral("Cannot connect to the database: %1").arg(message), name);
+    }
+    return database;
+}
+
+} // namespace
+
+QString Connection::embeddedConnectionString(const QString& folder, bool throughOdbc)
+{
+    return QStringLiteral("Provider=%1;Data Source=%2%3")
+        .arg(embeddedProvider, folder, throughOdbc ? QStringLiteral(";Driver=QODBC") : QString());
+}
+
+std::unique_ptr<Connection> Connection::connect(const QString& connectionString)
+{
+    const auto fields = connectionFields(connectionString);
+    if (fields.value(QStringLiteral("provider")).compare(embeddedProvider, Qt::CaseInsensitive) == 0)
+        return connectEmbedded(connectionString, fields.value(QStringLiteral("data source")),
+                               fields.value(QStringLiteral("driver")).compare(QLatin1String("QODBC"),
+                                                                              Qt::CaseInsensitive) == 0);
+    QSqlDatabase database = openDatabase(QStringLiteral("QODBC"), connectionString);
+    return std::unique_ptr<Connection>(new Connection(connectionString, database,
+                                                      std::make_unique<tsql::TsqlPassThrough>()));
+}
+
+std::unique_ptr<Connection> Connection::connectEmbedded(const QString& connectionString,
+                                                        const QString& folder, bool throughOdbc)
+{
+    const auto fields = connectionFields(connectionString);
+    auto emulation = std::make_unique<tsql::SqliteEmulation>(
+        folder, proceduresAt(fields.value(QStringLiteral("procedures"))));
+    QSqlDatabase database =
+        throughOdbc ? openDatabase(QStringLiteral("QODBC"), QStringLiteral("DRIVER={SQLite3};Database=:memory:;"))
+                    : openDatabase(QStringLiteral("QSQLITE"), QStringLiteral(":memory:"));
+    std::unique_ptr<Connection> connection(new Connection(connectionString, database, nullptr));
+    emulation->attach(connection->database_);
+    connection->dialect_ = std::move(emulation);
+    connection->defaultDatabase_ = tsql::EmbeddedFolder::databaseNames().first();
+    return connection;
+}
+
+Connection::Connection(const QString& connectionString, QSqlDatabase database,
+                       std::unique_ptr<Dialect> dialect)
+    : connectionString_(connectionString)
+    , database_(std::move(database))
+    , dialect_(std::move(dialect))
+{
+}
+
+Connection::~Connection()
+{
+    const QString name = database_.connectionName();
+    database_.close();
+    database_ = QSqlDatabase();
+    QSqlDatabase::removeDatabase(name);
+}
+
+QSqlQuery Connection::send(const Step& step, const QString& statement)
+{
+    QSqlQuery query(database_);
+    query.setForwardOnly(true);
+    bool ok = false;
+    if (step.values.isEmpty()) {
+        ok = query.exec(step.sql);
+    } else {
+        ok = query.prepare(step.sql);
+        for (const QVariant& value : step.values)
+            query.addBindValue(value);
+        ok = ok && query.exec();
+    }
+    if (!ok)
+        throw Error(query.lastError().text(), statement);
+    // A server procedure that writes before it selects returns row counts first.
+    while (!query.isSelect() && query.nextResult()) {
+    }
+    return query;
+}
+
+RowSet Connection::runSteps(const Plan& plan, const QString& statement, Cursor cursor)
+{
+    if (plan.steps.size() == 1) {
+        QSqlQuery query = send(plan.steps.first(), statement);
+        return query.isSelect() ? RowSet::fromQuery(std::move(query), statement, cursor, *dialect_)
+                                : RowSet();
+    }
+    RowSet result;
+    for (const Step& step : plan.steps) {
+        QSqlQuery query = send(step, statement);
+        if (query.isSelect())
+            result = RowSet::fromQuery(std::move(query), statement, Cursor::Client, *dialect_);
+    }
+    return result;
+}
+
+RowSet Connection::execute(const QString& statement)
+{
+    return open(statement, Cursor::Server, Access::ReadOnly);
+}
+
+template <typename Work>
+auto Connection::traced(const QString& statement, Work work)
+{
+    try {
+        auto result = work();
+        trace_.record(statement);
+        return result;
+    } catch (const Error& error) {
+        trace_.record(statement, error.message());
+        throw;
+    }
+}
+
+RowSet Connection::open(const QString& statement, Cursor cursor, Access access)
+{
+    return traced(statement, [&] {
+        const bool updatable = access == Access::Updatable;
+        const Plan plan = dialect_->plan(statement, updatable, database_);
+        RowSet rows = runSteps(plan, statement, cursor);
+        if (updatable && rows.isOpen())
+            rows.makeUpdatable(this, plan);
+        return rows;
+    });
+}
+
+void Connection::writeBack(const QString& sql, const QVariantList& values)
+{
+    QVariantList stored;
+    for (const QVariant& value : values)
+        stored.append(dialect_->toDatabase(value));
+    traced(sql, [&] { return send({sql, stored}, sql); });
+}
+
+void Connection::sendControl(const QString& statement)
+{
+    traced(statement, [&] { return send({statement, {}}, statement); });
+}
+
+void Connection::begin()
+{
+    if (depth_ == 0)
+        sendControl(dialect_->beginStatement());
+    ++depth_;
+}
+
+void Connection::commit()
+{
+    if (depth_ == 0)
+        throw Error(QStringLiteral("There is no transaction to commit."), dialect_->commitStatement());
+    if (depth_ == 1)
+        sendControl(dialect_->commitStatement());
+    --depth_;
+}
+
+void Connection::rollback()
+{
+    if (depth_ == 0)
+        return;
+    depth_ = 0;
+    sendControl(dialect_->rollbackStatement());
+}
+
+void Connection::setDefaultDatabase(const QString& name)
+{
+    dialect_->setDefaultDatabase(database_, name);
+    defaultDatabase_ = name;
+}
+
+Transaction::Transaction(Connection& connection)
+    : connection_(connection)
+{
+    connection_.begin();
+}
+
+Transaction::~Transaction()
+{
+    if (!open_)
+        return;
+    try {
+        connection_.rollback();
+    } catch (const Error&) {
+        // The database may already have ended the transaction itself after the failure.
+    }
+}
+
+void Transaction::commit()
+{
+    connection_.commit();
+    open_ = false;
+}
+
+} // namespace db

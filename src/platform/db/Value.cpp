@@ -1,0 +1,86 @@
+#include "Value.h"
+
+#include "Sql.h"
+
+#include <cmath>
+
+namespace db {
+
+namespace {
+
+// The embedded database keeps date-times as text in exactly this stored form.
+bool looksStoredDateTime(const QString& text)
+{
+    static const QString pattern = QStringLiteral("dddd-dd-dd dd:dd:dd.ddd");
+    if (text.size() != pattern.size())
+        return false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const bool digitWanted = pattern[i] == QLatin1Char('d');
+        if (digitWanted ? !text[i].isDigit() : text[i] != pattern[i])
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+Value::Value(QVariant value)
+    : value_(std::move(value))
+{
+}
+
+bool Value::isNull() const
+{
+    return value_.isNull();
+}
+
+bool Value::isDateTime() const
+{
+    if (value_.typeId() == QMetaType::QDateTime)
+        return true;
+    return value_.typeId() == QMetaType::QString && looksStoredDateTime(value_.toString());
+}
+
+QString Value::toString() const
+{
+    if (isNull())
+        return {};
+    if (isDateTime())
+        return Sql::dateTime(toDateTime());
+    if (value_.typeId() == QMetaType::Double)
+        return Sql::plainNumber(value_.toDouble());
+    return value_.toString();
+}
+
+double Value::toDouble() const
+{
+    if (value_.typeId() == QMetaType::QString) {
+        QString text = value_.toString().trimmed();
+        text.remove(QLatin1Char(','));
+        bool ok = false;
+        const double number = text.toDouble(&ok);
+        return ok ? number : 0.0;
+    }
+    return value_.toDouble();
+}
+
+int Value::toInt() const
+{
+    return static_cast<int>(toLongLong());
+}
+
+qlonglong Value::toLongLong() const
+{
+    return static_cast<qlonglong>(std::llround(toDouble()));
+}
+
+QDateTime Value::toDateTime() const
+{
+    if (value_.typeId() == QMetaType::QDateTime)
+        return value_.toDateTime();
+    if (value_.typeId() == QMetaType::QDate)
+        return value_.toDate().startOfDay();
+    return Sql::parseDateTime(value_.toString());
+}
+
+} // namespace db
