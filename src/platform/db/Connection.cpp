@@ -8,6 +8,7 @@
 
 #include <QAtomicInt>
 #include <QHash>
+#include <QMutex>
 #include <QSqlError>
 #include <QSqlRecord>
 
@@ -40,6 +41,8 @@ const tsql::ProcedureLibrary& proceduresAt(const QString& root)
     if (root.isEmpty())
         return tsql::ProcedureLibrary::standard();
     static QHash<QString, std::shared_ptr<tsql::ProcedureLibrary>> libraries;
+    static QMutex mutex;
+    const QMutexLocker lock(&mutex);
     auto& library = libraries[root];
     if (!library)
         library = std::make_shared<tsql::ProcedureLibrary>(root);

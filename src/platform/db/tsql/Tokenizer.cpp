@@ -193,7 +193,11 @@ QList<Tokens> splitStatements(const Tokens& script)
 QString render(const Tokens& tokens)
 {
     QString text;
+    bool afterSpace = false;
     for (const Token& token : tokens) {
+        if (token.isSpace() && afterSpace)
+            continue;
+        afterSpace = token.isSpace();
         switch (token.kind) {
         case Token::Kind::String:
             text += QLatin1Char('\'') + QString(token.text).replace(QLatin1Char('\''), QLatin1String("''")) +

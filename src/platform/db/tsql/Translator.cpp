@@ -137,14 +137,15 @@ QStringList namePath(const Tokens& tokens, qsizetype start, qsizetype* end)
 // Drops the owner part: Db..object and Db.dbo.object both name Db.object.
 QStringList withoutOwner(QStringList segments, const QString& statement)
 {
-    if (segments.size() >= 3) {
-        const QString owner = segments[1];
-        if (!owner.isEmpty() && owner.compare(QLatin1String("dbo"), Qt::CaseInsensitive) != 0)
-            unsupported(QStringLiteral("the owner name '%1'").arg(owner), statement);
+    if (segments.size() < 3)
+        return segments;
+    const QString owner = segments[1];
+    if (owner.isEmpty() || owner.compare(QLatin1String("dbo"), Qt::CaseInsensitive) == 0)
         segments.removeAt(1);
-    }
-    if (segments.size() > 3)
-        unsupported(QStringLiteral("the linked server name '%1'").arg(segments.join('.')), statement);
+    else if (segments.size() > 3)
+        unsupported(QStringLiteral("the linked server name '%1'").arg(segments[0]), statement);
+    else
+        unsupported(QStringLiteral("the owner name '%1'").arg(owner), statement);
     return segments;
 }
 
