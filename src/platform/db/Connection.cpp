@@ -78,8 +78,8 @@ std::unique_ptr<Connection> Connection::connect(const QString& connectionString)
         return connectEmbedded(connectionString, fields.value(QStringLiteral("data source")),
                                fields.value(QStringLiteral("driver")).compare(QLatin1String("QODBC"),
                                                                               Qt::CaseInsensitive) == 0);
-    QSqlDatabase database = openDatabase(QStringLiteral("QODBC"), connectionString);
-    return std::unique_ptr<Connection>(new Connection(connectionString, database,
+    return std::unique_ptr<Connection>(new Connection(connectionString,
+                                                      openDatabase(QStringLiteral("QODBC"), connectionString),
                                                       std::make_unique<tsql::TsqlPassThrough>()));
 }
 
@@ -89,10 +89,11 @@ std::unique_ptr<Connection> Connection::connectEmbedded(const QString& connectio
     const auto fields = connectionFields(connectionString);
     auto emulation = std::make_unique<tsql::SqliteEmulation>(
         folder, proceduresAt(fields.value(QStringLiteral("procedures"))));
-    QSqlDatabase database =
+    std::unique_ptr<Connection> connection(new Connection(
+        connectionString,
         throughOdbc ? openDatabase(QStringLiteral("QODBC"), QStringLiteral("DRIVER={SQLite3};Database=:memory:;"))
-                    : openDatabase(QStringLiteral("QSQLITE"), QStringLiteral(":memory:"));
-    std::unique_ptr<Connection> connection(new Connection(connectionString, database, nullptr));
+                    : openDatabase(QStringLiteral("QSQLITE"), QStringLiteral(":memory:")),
+        nullptr));
     emulation->attach(connection->database_);
     connection->dialect_ = std::move(emulation);
     connection->defaultDatabase_ = tsql::EmbeddedFolder::databaseNames().first();

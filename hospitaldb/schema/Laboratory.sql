@@ -1,0 +1,3 @@
+-- The laboratory's own tables lie outside the laser department's reach. The department only
+-- calls the laboratory's global procedures, which read the admissions and out-patient visits
+-- of Patient_Data, so this database holds no table of its own here.
