@@ -111,44 +111,58 @@ Connection::Connection(const QString& connectionString, QSqlDatabase database,
 Connection::~Connection()
 {
     const QString name = database_.connectionName();
+    prepared_.clear();
     database_.close();
     database_ = QSqlDatabase();
     QSqlDatabase::removeDatabase(name);
 }
 
-QSqlQuery Connection::send(const Step& step, const QString& statement)
+std::shared_ptr<QSqlQuery> Connection::prepare(const QString& sql, const QString& statement, bool reuse)
 {
-    QSqlQuery query(database_);
-    query.setForwardOnly(true);
-    bool ok = false;
-    if (step.values.isEmpty()) {
-        ok = query.exec(step.sql);
-    } else {
-        ok = query.prepare(step.sql);
-        for (const QVariant& value : step.values)
-            query.addBindValue(value);
-        ok = ok && query.exec();
+    if (reuse) {
+        if (auto cached = prepared_.value(sql))
+            return cached;
     }
-    if (!ok)
-        throw Error(query.lastError().text(), statement);
+    auto query = std::make_shared<QSqlQuery>(database_);
+    query->setForwardOnly(true);
+    if (!query->prepare(sql))
+        throw Error(query->lastError().text(), statement);
+    if (reuse) {
+        if (prepared_.size() >= preparedLimit)
+            prepared_.clear();
+        prepared_.insert(sql, query);
+    }
+    return query;
+}
+
+std::shared_ptr<QSqlQuery> Connection::send(const Step& step, const QString& statement, bool reuse)
+{
+    std::shared_ptr<QSqlQuery> query = prepare(step.sql, statement, reuse);
+    for (int i = 0; i < step.values.size(); ++i)
+        query->bindValue(i, step.values[i]);
+    if (!query->exec()) {
+        const QString message = query->lastError().text();
+        prepared_.remove(step.sql);
+        throw Error(message, statement);
+    }
     // A server procedure that writes before it selects returns row counts first.
-    while (!query.isSelect() && query.nextResult()) {
+    while (!query->isSelect() && query->nextResult()) {
     }
     return query;
 }
 
 RowSet Connection::runSteps(const Plan& plan, const QString& statement, Cursor cursor)
 {
-    if (plan.steps.size() == 1) {
-        QSqlQuery query = send(plan.steps.first(), statement);
-        return query.isSelect() ? RowSet::fromQuery(std::move(query), statement, cursor, *dialect_)
-                                : RowSet();
-    }
+    // A client cursor reads every row at once, so its prepared statement is free again after.
+    const bool reuse = cursor == Cursor::Client || plan.steps.size() > 1;
     RowSet result;
     for (const Step& step : plan.steps) {
-        QSqlQuery query = send(step, statement);
-        if (query.isSelect())
-            result = RowSet::fromQuery(std::move(query), statement, Cursor::Client, *dialect_);
+        std::shared_ptr<QSqlQuery> query = send(step, statement, reuse);
+        if (query->isSelect())
+            result = reuse ? RowSet::fromQuery(*query, statement, *dialect_)
+                           : RowSet::withServerCursor(std::move(*query), statement, *dialect_);
+        if (reuse)
+            query->finish();
     }
     return result;
 }
@@ -188,12 +202,12 @@ void Connection::writeBack(const QString& sql, const QVariantList& values)
     QVariantList stored;
     for (const QVariant& value : values)
         stored.append(dialect_->toDatabase(value));
-    traced(sql, [&] { return send({sql, stored}, sql); });
+    traced(sql, [&] { return send({sql, stored}, sql, false); });
 }
 
 void Connection::sendControl(const QString& statement)
 {
-    traced(statement, [&] { return send({statement, {}}, statement); });
+    traced(statement, [&] { return send({statement, {}}, statement, false); });
 }
 
 void Connection::begin()

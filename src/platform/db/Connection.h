@@ -4,7 +4,9 @@
 #include "RowSet.h"
 #include "Trace.h"
 
+#include <QHash>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <memory>
 
 namespace db {
@@ -49,7 +51,8 @@ private:
                std::unique_ptr<Dialect> dialect);
     static std::unique_ptr<Connection> connectEmbedded(const QString& connectionString,
                                                        const QString& folder, bool throughOdbc);
-    QSqlQuery send(const Step& step, const QString& statement);
+    std::shared_ptr<QSqlQuery> prepare(const QString& sql, const QString& statement, bool reuse);
+    std::shared_ptr<QSqlQuery> send(const Step& step, const QString& statement, bool reuse);
     RowSet runSteps(const Plan& plan, const QString& statement, Cursor cursor);
     void sendControl(const QString& statement);
     template <typename Work>
@@ -62,6 +65,9 @@ private:
     std::unique_ptr<Dialect> dialect_;
     Trace trace_;
     int depth_ = 0;
+    // Statements prepared once and run again, as the same texts come back all day.
+    static constexpr qsizetype preparedLimit = 128;
+    QHash<QString, std::shared_ptr<QSqlQuery>> prepared_;
 };
 
 // Rolls back on destruction unless committed: a save that throws leaves nothing behind.

@@ -69,17 +69,11 @@ RowSet::RowSet()
 {
 }
 
-RowSet RowSet::fromQuery(QSqlQuery query, const QString& statement, Cursor cursor,
-                         const Dialect& dialect)
+RowSet RowSet::fromQuery(QSqlQuery& query, const QString& statement, const Dialect& dialect)
 {
     RowSet rows;
     rows.d->statement = statement;
     rows.d->setColumns(columnNames(query.record()), dialect);
-    if (cursor == Cursor::Server) {
-        rows.d->query.emplace(std::move(query));
-        rows.d->readServerRow();
-        return rows;
-    }
     const int width = rows.d->columns.size();
     while (query.next()) {
         QVariantList row;
@@ -91,14 +85,14 @@ RowSet RowSet::fromQuery(QSqlQuery query, const QString& statement, Cursor curso
     return rows;
 }
 
-RowSet RowSet::fromRows(const QStringList& columns, QList<QVariantList> rows,
-                        const QString& statement, const Dialect& dialect)
+RowSet RowSet::withServerCursor(QSqlQuery&& query, const QString& statement, const Dialect& dialect)
 {
-    RowSet set;
-    set.d->statement = statement;
-    set.d->setColumns(columns, dialect);
-    set.d->rows = std::move(rows);
-    return set;
+    RowSet rows;
+    rows.d->statement = statement;
+    rows.d->setColumns(columnNames(query.record()), dialect);
+    rows.d->query.emplace(std::move(query));
+    rows.d->readServerRow();
+    return rows;
 }
 
 void RowSet::makeUpdatable(Connection* connection, const Plan& plan)

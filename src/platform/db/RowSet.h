@@ -45,10 +45,10 @@ private:
     friend class Connection;
     struct Data;
 
-    static RowSet fromQuery(QSqlQuery query, const QString& statement, Cursor cursor,
-                            const Dialect& dialect);
-    static RowSet fromRows(const QStringList& columns, QList<QVariantList> rows,
-                           const QString& statement, const Dialect& dialect);
+    // A client cursor: every row read now.
+    static RowSet fromQuery(QSqlQuery& query, const QString& statement, const Dialect& dialect);
+    // A server cursor: rows read from the query as the set moves.
+    static RowSet withServerCursor(QSqlQuery&& query, const QString& statement, const Dialect& dialect);
     void makeUpdatable(Connection* connection, const Plan& plan);
     const QVariantList& currentRow() const;
     int indexOf(const QString& name) const;

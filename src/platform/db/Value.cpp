@@ -22,6 +22,22 @@ bool looksStoredDateTime(const QString& text)
     return true;
 }
 
+// "yyyy-MM-dd hh:mm:ss.zzz" as "mm/dd/yyyy hh:mm:ss AM" by moving characters: no clock or
+// time-zone work for what is only a change of form.
+QString storedAsSentForm(const QString& stored)
+{
+    const int hour = QStringView(stored).mid(11, 2).toInt();
+    const int hour12 = hour % 12 == 0 ? 12 : hour % 12;
+    const QStringView view(stored);
+    QString text;
+    text.reserve(22);
+    text.append(view.mid(5, 2)).append(QLatin1Char('/')).append(view.mid(8, 2));
+    text.append(QLatin1Char('/')).append(view.left(4)).append(QLatin1Char(' '));
+    text.append(QString::number(hour12).rightJustified(2, QLatin1Char('0')));
+    text.append(view.mid(13, 6)).append(hour < 12 ? QLatin1String(" AM") : QLatin1String(" PM"));
+    return text;
+}
+
 } // namespace
 
 Value::Value(QVariant value)
@@ -45,8 +61,12 @@ QString Value::toString() const
 {
     if (isNull())
         return {};
-    if (isDateTime())
-        return Sql::dateTime(toDateTime());
+    if (value_.typeId() == QMetaType::QString) {
+        const QString text = value_.toString();
+        return looksStoredDateTime(text) ? storedAsSentForm(text) : text;
+    }
+    if (value_.typeId() == QMetaType::QDateTime)
+        return Sql::dateTime(value_.toDateTime());
     if (value_.typeId() == QMetaType::Double)
         return Sql::plainNumber(value_.toDouble());
     return value_.toString();

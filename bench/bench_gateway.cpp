@@ -1,0 +1,189 @@
+// The gateway against raw SQLite on the same translated SQL, and a last-name search on the
+// bench-size hospital. Reports ratios measured in this one run.
+#include "HospitalCreator.h"
+#include "db/Connection.h"
+#include "db/tsql/EmbeddedFolder.h"
+#include "db/tsql/Translator.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <benchmark/benchmark.h>
+#include <iostream>
+#include <map>
+#include <sqlite3.h>
+
+namespace {
+
+using db::tsql::EmbeddedFolder;
+
+const QString oneRow = QStringLiteral("SELECT * FROM Patient_Data..tbMaster WHERE HospNum = '00100001'");
+const QString advance =
+    QStringLiteral("Update Clinical_Area..tbLaserSlip set ChargeSlip = ChargeSlip + 1");
+const QString lastName = QStringLiteral("SELECT top 100 * FROM Patient_Data..tbMaster WHERE LastName "
+                                        "LIKE 'SANTOS%' ORDER BY LastName, FirstName");
+
+QString hospital(const QString& name, hospitaldb::DemoSize size)
+{
+    const QString folder = QDir(QStringLiteral(BENCH_DATA_DIR)).filePath(name);
+    if (!EmbeddedFolder::problem(folder).isEmpty()) {
+        std::cerr << "Creating the " << name.toStdString() << " hospital in " << folder.toStdString()
+                  << " ...\n";
+        hospitaldb::HospitalCreator::create(folder, size, true);
+    }
+    return folder;
+}
+
+std::unique_ptr<db::Connection> connect(const QString& folder)
+{
+    return db::Connection::connect(db::Connection::embeddedConnectionString(folder));
+}
+
+std::string translated(const QString& statement)
+{
+    return db::tsql::Translator::translate(statement, QDateTime::currentDateTime(), false).sql.toStdString();
+}
+
+// A raw SQLite connection with the nine databases attached as the gateway attaches them.
+sqlite3* rawConnection(const QString& folder)
+{
+    sqlite3* handle = nullptr;
+    sqlite3_open(":memory:", &handle);
+    sqlite3_busy_timeout(handle, 10000);
+    for (const QString& name : EmbeddedFolder::databaseNames()) {
+        const std::string sql = QStringLiteral("ATTACH DATABASE '%1' AS %2")
+                                    .arg(EmbeddedFolder::filePath(folder, name), name)
+                                    .toStdString();
+        sqlite3_exec(handle, sql.c_str(), nullptr, nullptr, nullptr);
+    }
+    return handle;
+}
+
+void readAll(sqlite3* handle, const std::string& sql, benchmark::State& state)
+{
+    sqlite3_stmt* statement = nullptr;
+    sqlite3_prepare_v2(handle, sql.c_str(), -1, &statement, nullptr);
+    while (sqlite3_step(statement) == SQLITE_ROW)
+        for (int i = 0; i < sqlite3_column_count(statement); ++i)
+            benchmark::DoNotOptimize(sqlite3_column_text(statement, i));
+    sqlite3_finalize(statement);
+    state.counters["rows"] = 1;
+}
+
+void readAll(db::RowSet rows)
+{
+    for (; !rows.eof(); rows.moveNext())
+        for (int i = 0; i < rows.fieldCount(); ++i)
+            benchmark::DoNotOptimize(rows.field(i).toString());
+}
+
+void Gateway_OneRowSelect(benchmark::State& state)
+{
+    auto connection = connect(hospital(QStringLiteral("demo"), hospitaldb::DemoSize::Demo));
+    for (auto _ : state)
+        readAll(connection->open(oneRow));
+}
+
+void Raw_OneRowSelect(benchmark::State& state)
+{
+    sqlite3* handle = rawConnection(hospital(QStringLiteral("demo"), hospitaldb::DemoSize::Demo));
+    const std::string sql = translated(oneRow);
+    for (auto _ : state)
+        readAll(handle, sql, state);
+    sqlite3_close(handle);
+}
+
+// The same, with the statement prepared once as the gateway's statement cache does.
+void Raw_OneRowSelectPreparedOnce(benchmark::State& state)
+{
+    sqlite3* handle = rawConnection(hospital(QStringLiteral("demo"), hospitaldb::DemoSize::Demo));
+    const std::string sql = translated(oneRow);
+    sqlite3_stmt* statement = nullptr;
+    sqlite3_prepare_v2(handle, sql.c_str(), -1, &statement, nullptr);
+    for (auto _ : state) {
+        while (sqlite3_step(statement) == SQLITE_ROW)
+            for (int i = 0; i < sqlite3_column_count(statement); ++i)
+                benchmark::DoNotOptimize(sqlite3_column_text(statement, i));
+        sqlite3_reset(statement);
+    }
+    sqlite3_finalize(statement);
+    sqlite3_close(handle);
+}
+
+void Gateway_CounterTransaction(benchmark::State& state)
+{
+    auto connection = connect(hospital(QStringLiteral("demo"), hospitaldb::DemoSize::Demo));
+    for (auto _ : state) {
+        db::Transaction transaction(*connection);
+        connection->execute(advance);
+        transaction.commit();
+    }
+}
+
+void Raw_CounterTransaction(benchmark::State& state)
+{
+    sqlite3* handle = rawConnection(hospital(QStringLiteral("demo"), hospitaldb::DemoSize::Demo));
+    const std::string sql = translated(advance);
+    for (auto _ : state) {
+        sqlite3_exec(handle, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+        sqlite3_exec(handle, sql.c_str(), nullptr, nullptr, nullptr);
+        sqlite3_exec(handle, "COMMIT", nullptr, nullptr, nullptr);
+    }
+    sqlite3_close(handle);
+}
+
+void Gateway_LastNameSearchOnBenchHospital(benchmark::State& state)
+{
+    auto connection = connect(hospital(QStringLiteral("bench"), hospitaldb::DemoSize::Bench));
+    for (auto _ : state)
+        readAll(connection->open(lastName));
+}
+
+BENCHMARK(Gateway_OneRowSelect);
+BENCHMARK(Raw_OneRowSelect);
+BENCHMARK(Raw_OneRowSelectPreparedOnce);
+BENCHMARK(Gateway_CounterTransaction);
+BENCHMARK(Raw_CounterTransaction);
+BENCHMARK(Gateway_LastNameSearchOnBenchHospital)->Repetitions(15)->ReportAggregatesOnly(true);
+
+// Keeps each benchmark's time per iteration so that the ratios can be printed at the end.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        for (const Run& run : runs)
+            if (run.run_type == Run::RT_Iteration || run.aggregate_name == "median")
+                seconds_[run.run_name.function_name] = run.GetAdjustedRealTime() * 1e-9;
+        ConsoleReporter::ReportRuns(runs);
+    }
+
+    void printRatios() const
+    {
+        const auto ratio = [&](const char* gateway, const char* raw) {
+            return seconds_.at(gateway) / seconds_.at(raw);
+        };
+        std::cout << "\nratio gateway/raw, one-row SELECT:        " << ratio("Gateway_OneRowSelect", "Raw_OneRowSelect")
+                  << " (goal <= 1.5)\n"
+                  << "  against raw with the statement prepared once: "
+                  << ratio("Gateway_OneRowSelect", "Raw_OneRowSelectPreparedOnce") << "\n"
+                  << "ratio gateway/raw, counter transaction:   "
+                  << ratio("Gateway_CounterTransaction", "Raw_CounterTransaction") << " (goal <= 1.5)\n"
+                  << "last-name search on the bench hospital:   "
+                  << seconds_.at("Gateway_LastNameSearchOnBenchHospital") * 1e3 << " ms median (goal < 5 ms)\n";
+    }
+
+private:
+    std::map<std::string, double> seconds_;
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    if (argc == 1)
+        reporter.printRatios();
+    return 0;
+}
