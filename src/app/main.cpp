@@ -1,0 +1,29 @@
+#include "SessionState.h"
+#include "clsFunction.h"
+#include "mdiMain.h"
+#include "modHeartStart.h"
+#include "ui/AppContext.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("EyeCenter"));
+    QApplication::setApplicationName(QStringLiteral("EyeCenter"));
+
+    WidgetPrompt prompt;
+    WidgetDialogs dialogs;
+    Clock clock;
+    AppContext context(prompt, dialogs, clock);
+    std::unique_ptr<SessionState> session = modHeartStart::Main(context);
+    if (!session)
+        return 0;
+    clsFunction function(*session->connection);
+    context.setSession(session.get());
+    context.setFunction(&function);
+
+    mdiMain window(context);
+    window.show();
+    return QApplication::exec();
+}
