@@ -86,8 +86,10 @@ void HospitalCreator::fill(const QString& folder, DemoSize size)
 {
     auto connection = db::Connection::connect(db::Connection::embeddedConnectionString(folder));
     QSqlDatabase database = connection->database();
-    for (const QString& name : EmbeddedFolder::databaseNames())
+    for (const QString& name : EmbeddedFolder::databaseNames()) {
         run(database, QStringLiteral("PRAGMA %1.synchronous = OFF").arg(name));
+        run(database, QStringLiteral("PRAGMA %1.cache_size = -65536").arg(name));
+    }
     db::Transaction transaction(*connection);
     generateDemoHospital(database, size);
     transaction.commit();

@@ -23,7 +23,6 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
-
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -51,8 +50,7 @@ constexpr Sizes benchSizes{200000, 45000, 150000, 20000, 1000000, 1826};
 // splitmix64: small, fast and the same on every platform.
 class Random {
 public:
-    std::uint64_t next()
-    {
+    std::uint64_t next() {
         std::uint64_t z = (state_ += 0x9e3779b97f4a7c15ULL);
         z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
         z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
@@ -62,8 +60,7 @@ public:
     qint64 below64(qint64 n) { return static_cast<qint64>(next() % static_cast<std::uint64_t>(n)); }
     int between(int low, int high) { return low + below(high - low + 1); }
     bool percent(int chance) { return below(100) < chance; }
-    template <typename Container> const auto& pick(const Container& items)
-    {
+    template <typename Container> const auto& pick(const Container& items) {
         return items[static_cast<std::size_t>(below(static_cast<int>(std::size(items))))];
     }
 
@@ -78,22 +75,26 @@ constexpr Stamp minute = 60;
 constexpr Stamp hour = 60 * minute;
 constexpr Stamp day = 24 * hour;
 
-QDate epochDate() { return QDate(1920, 1, 1); }
+QDate epochDate() {
+    return QDate(1920, 1, 1);
+}
 
-Stamp stampAt(const QDate& date, int hours, int minutes = 0)
-{
+Stamp stampAt(const QDate& date, int hours, int minutes = 0) {
     return epochDate().daysTo(date) * day + hours * hour + minutes * minute;
 }
 
-QDate dateOf(Stamp stamp) { return epochDate().addDays(stamp / day); }
+QDate dateOf(Stamp stamp) {
+    return epochDate().addDays(stamp / day);
+}
 
-int hourOf(Stamp stamp) { return static_cast<int>(stamp % day / hour); }
+int hourOf(Stamp stamp) {
+    return static_cast<int>(stamp % day / hour);
+}
 
 // Day texts are made once, so that millions of date-times are written without QDateTime.
 class Calendar {
 public:
-    Calendar()
-    {
+    Calendar() {
         const QDate last(2028, 12, 31);
         for (QDate date = epochDate(); date <= last; date = date.addDays(1)) {
             const QByteArray text = date.toString(u"yyyy-MM-dd").toLatin1();
@@ -104,8 +105,7 @@ public:
     }
 
     // "yyyy-MM-dd hh:mm:ss.zzz", the stored form of a date-time.
-    QString text(Stamp stamp) const
-    {
+    QString text(Stamp stamp) const {
         const int seconds = static_cast<int>(stamp % day);
         char buffer[23];
         std::memcpy(buffer, days_[static_cast<std::size_t>(stamp / day)].data(), 10);
@@ -122,8 +122,7 @@ public:
     QString dateText(const QDate& date) const { return text(stampAt(date, 0)); }
 
 private:
-    static void putTwoDigits(char* out, int value)
-    {
+    static void putTwoDigits(char* out, int value) {
         out[0] = static_cast<char>('0' + value / 10);
         out[1] = static_cast<char>('0' + value % 10);
     }
@@ -135,15 +134,13 @@ class Statement {
 public:
     Statement(QSqlDatabase& db, const QString& sql)
         : query_(db)
-        , sql_(sql)
-    {
+        , sql_(sql) {
         query_.setForwardOnly(true);
         if (!query_.prepare(sql_))
             fail();
     }
 
-    void run(std::initializer_list<QVariant> values)
-    {
+    void run(std::initializer_list<QVariant> values) {
         int position = 0;
         for (const QVariant& value : values)
             query_.bindValue(position++, value);
@@ -152,18 +149,16 @@ public:
     }
 
 private:
-    [[noreturn]] void fail() const
-    {
-        throw std::runtime_error((sql_ + QStringLiteral("\n") + query_.lastError().text())
-                                     .toStdString());
+    [[noreturn]] void fail() const {
+        throw std::runtime_error(
+            (sql_ + QStringLiteral("\n") + query_.lastError().text()).toStdString());
     }
 
     QSqlQuery query_;
     QString sql_;
 };
 
-QString insertSql(const QString& table, const QStringList& columns)
-{
+QString insertSql(const QString& table, const QStringList& columns) {
     QStringList marks;
     for (qsizetype i = 0; i < columns.size(); ++i)
         marks << QStringLiteral("?");
@@ -171,17 +166,19 @@ QString insertSql(const QString& table, const QStringList& columns)
         .arg(table, columns.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")));
 }
 
-QVariant orNull(const QString& text) { return text.isEmpty() ? QVariant() : QVariant(text); }
+QVariant orNull(const QString& text) {
+    return text.isEmpty() ? QVariant() : QVariant(text);
+}
 
-double cents(double value) { return std::round(value * 100.0) / 100.0; }
+double cents(double value) {
+    return std::round(value * 100.0) / 100.0;
+}
 
-QString padded(qint64 number, int width)
-{
+QString padded(qint64 number, int width) {
     return QStringLiteral("%1").arg(number, width, 10, QLatin1Char('0'));
 }
 
-template <typename Container> int sizeOf(const Container& items)
-{
+template <typename Container> int sizeOf(const Container& items) {
     return static_cast<int>(std::size(items));
 }
 
@@ -254,7 +251,7 @@ struct RoomClassData {
 };
 
 constexpr RoomClassData roomClassData[] = {
-    {"A", "SUITE", 8500}, {"B", "PRIVATE", 4500}, {"C", "SEMI-PRIVATE", 2800},
+    {"A", "SUITE", 8500}, {"B", "PRIVATE", 4500},     {"C", "SEMI-PRIVATE", 2800},
     {"D", "WARD", 1500},  {"E", "SERVICE WARD", 600},
 };
 
@@ -269,7 +266,7 @@ struct RoomRange {
 
 constexpr RoomRange roomRanges[] = {
     {401, 8, 0, "4P", 1}, {201, 10, 1, "2N", 1}, {211, 6, 2, "2S", 2},
-    {301, 4, 3, "3N", 6}, {305, 2, 4, "3N", 8}, {501, 2, 3, "PW", 4},
+    {301, 4, 3, "3N", 6}, {305, 2, 4, "3N", 8},  {501, 2, 3, "PW", 4},
 };
 
 // Laser procedures: code, description, OPD rate (RateA), form type, treatment, fixed rate.
@@ -345,8 +342,8 @@ constexpr StockData medicineData[] = {
     {"100106", "LATANOPROST 0.005% EYE DROPS 2.5ML", "LATANOPROST", "BTL", 890},
     {"100107", "PREDNISOLONE ACETATE 1% EYE DROPS 5ML", "PREDNISOLONE ACETATE", "BTL", 540},
     {"100108", "MOXIFLOXACIN 0.5% EYE DROPS 5ML", "MOXIFLOXACIN", "BTL", 620},
-    {"100109", "TOBRAMYCIN + DEXAMETHASONE EYE OINTMENT 3.5G", "TOBRAMYCIN + DEXAMETHASONE",
-     "TUBE", 480},
+    {"100109", "TOBRAMYCIN + DEXAMETHASONE EYE OINTMENT 3.5G", "TOBRAMYCIN + DEXAMETHASONE", "TUBE",
+     480},
     {"100110", "ACETAZOLAMIDE 250MG TABLET", "ACETAZOLAMIDE", "TAB", 18},
     {"100111", "BRIMONIDINE 0.2% EYE DROPS 5ML", "BRIMONIDINE TARTRATE", "BTL", 720},
     {"100112", "PILOCARPINE 2% EYE DROPS 15ML", "PILOCARPINE", "BTL", 350},
@@ -444,12 +441,18 @@ struct ZipData {
 };
 
 constexpr ZipData zipData[] = {
-    {"1100", "QUEZON CITY", "METRO MANILA"},   {"1000", "MANILA", "METRO MANILA"},
-    {"1200", "MAKATI CITY", "METRO MANILA"},   {"1600", "PASIG CITY", "METRO MANILA"},
-    {"1550", "MANDALUYONG CITY", "METRO MANILA"}, {"1800", "MARIKINA CITY", "METRO MANILA"},
-    {"1740", "LAS PIÑAS CITY", "METRO MANILA"}, {"1700", "PARAÑAQUE CITY", "METRO MANILA"},
-    {"1870", "ANTIPOLO CITY", "RIZAL"},        {"4027", "CALAMBA CITY", "LAGUNA"},
-    {"4024", "BIÑAN CITY", "LAGUNA"},          {"4114", "DASMARIÑAS CITY", "CAVITE"},
+    {"1100", "QUEZON CITY", "METRO MANILA"},
+    {"1000", "MANILA", "METRO MANILA"},
+    {"1200", "MAKATI CITY", "METRO MANILA"},
+    {"1600", "PASIG CITY", "METRO MANILA"},
+    {"1550", "MANDALUYONG CITY", "METRO MANILA"},
+    {"1800", "MARIKINA CITY", "METRO MANILA"},
+    {"1740", "LAS PIÑAS CITY", "METRO MANILA"},
+    {"1700", "PARAÑAQUE CITY", "METRO MANILA"},
+    {"1870", "ANTIPOLO CITY", "RIZAL"},
+    {"4027", "CALAMBA CITY", "LAGUNA"},
+    {"4024", "BIÑAN CITY", "LAGUNA"},
+    {"4114", "DASMARIÑAS CITY", "CAVITE"},
 };
 
 constexpr const char* civilStatusData[][2] = {
@@ -457,61 +460,61 @@ constexpr const char* civilStatusData[][2] = {
 };
 
 constexpr const char* lastNames[] = {
-    "SANTOS",     "REYES",      "CRUZ",       "BAUTISTA",  "OCAMPO",     "GARCIA",
-    "MENDOZA",    "TORRES",     "TOMAS",      "ANDRADA",   "CASTILLO",   "FLORES",
-    "VILLANUEVA", "RAMOS",      "CASTRO",     "RIVERA",    "AQUINO",     "NAVARRO",
-    "SALAZAR",    "MERCADO",    "DELA CRUZ",  "DE LEON",   "DEL ROSARIO", "SANTIAGO",
-    "PASCUAL",    "GONZALES",   "LIM",        "TAN",       "CO",         "SY",
-    "DIZON",      "MANALO",     "MACARAEG",   "PANGILINAN", "SORIANO",   "LACSON",
-    "ESPIRITU",   "VALDEZ",     "CABRERA",    "DOMINGO",   "FERNANDEZ",  "GUTIERREZ",
-    "HERNANDEZ",  "ILAGAN",     "JAVIER",     "LAUREL",    "MAGBANUA",   "NATIVIDAD",
-    "PADILLA",    "QUINTO",     "SAMSON",     "TOLENTINO", "UMALI",      "VERGARA",
-    "YAMBAO",     "ZAMORA",     "BALTAZAR",   "CORPUZ",    "DATU",       "EVANGELISTA",
-    "FAJARDO",    "GALANG",     "HIZON",      "IGNACIO",   "MARTINEZ",   "MUÑOZ",
-    "PEÑA",       "NUÑEZ",      "OBLENA",     "PEREZ",     "RODRIGUEZ",  "SARMIENTO",
-    "TIANGCO",    "VELASCO",    "SMITH",      "DE LOS SANTOS", "BUENAVENTURA", "AGUSTIN",
+    "SANTOS",     "REYES",    "CRUZ",      "BAUTISTA",      "OCAMPO",       "GARCIA",
+    "MENDOZA",    "TORRES",   "TOMAS",     "ANDRADA",       "CASTILLO",     "FLORES",
+    "VILLANUEVA", "RAMOS",    "CASTRO",    "RIVERA",        "AQUINO",       "NAVARRO",
+    "SALAZAR",    "MERCADO",  "DELA CRUZ", "DE LEON",       "DEL ROSARIO",  "SANTIAGO",
+    "PASCUAL",    "GONZALES", "LIM",       "TAN",           "CO",           "SY",
+    "DIZON",      "MANALO",   "MACARAEG",  "PANGILINAN",    "SORIANO",      "LACSON",
+    "ESPIRITU",   "VALDEZ",   "CABRERA",   "DOMINGO",       "FERNANDEZ",    "GUTIERREZ",
+    "HERNANDEZ",  "ILAGAN",   "JAVIER",    "LAUREL",        "MAGBANUA",     "NATIVIDAD",
+    "PADILLA",    "QUINTO",   "SAMSON",    "TOLENTINO",     "UMALI",        "VERGARA",
+    "YAMBAO",     "ZAMORA",   "BALTAZAR",  "CORPUZ",        "DATU",         "EVANGELISTA",
+    "FAJARDO",    "GALANG",   "HIZON",     "IGNACIO",       "MARTINEZ",     "MUÑOZ",
+    "PEÑA",       "NUÑEZ",    "OBLENA",    "PEREZ",         "RODRIGUEZ",    "SARMIENTO",
+    "TIANGCO",    "VELASCO",  "SMITH",     "DE LOS SANTOS", "BUENAVENTURA", "AGUSTIN",
 };
 
 constexpr const char* maleNames[] = {
-    "JUAN",     "JOSE",     "PEDRO",       "RAMON",      "EDUARDO",  "ROBERTO",  "RICARDO",
-    "DANILO",   "ARNEL",    "JERICHO",     "PAOLO",      "MARK ANTHONY", "JOHN PAUL", "ANTONIO",
-    "FERNANDO", "ROGELIO",  "ERNESTO",     "ALFREDO",    "MANUEL",   "RAFAEL",   "CARLO",
-    "JOMAR",    "REYNALDO", "BIENVENIDO",  "CRISANTO",   "NESTOR",   "ROMMEL",   "VICENTE",
-    "GABRIEL",  "MIGUEL",   "ANGELO",      "KEVIN",      "JAYSON",   "DENNIS",   "RODEL",
-    "EFREN",    "FELIPE",   "ISIDRO",      "LEONARDO",   "TEODORO",
+    "JUAN",     "JOSE",     "PEDRO",      "RAMON",    "EDUARDO",      "ROBERTO",   "RICARDO",
+    "DANILO",   "ARNEL",    "JERICHO",    "PAOLO",    "MARK ANTHONY", "JOHN PAUL", "ANTONIO",
+    "FERNANDO", "ROGELIO",  "ERNESTO",    "ALFREDO",  "MANUEL",       "RAFAEL",    "CARLO",
+    "JOMAR",    "REYNALDO", "BIENVENIDO", "CRISANTO", "NESTOR",       "ROMMEL",    "VICENTE",
+    "GABRIEL",  "MIGUEL",   "ANGELO",     "KEVIN",    "JAYSON",       "DENNIS",    "RODEL",
+    "EFREN",    "FELIPE",   "ISIDRO",     "LEONARDO", "TEODORO",
 };
 
 constexpr const char* femaleNames[] = {
-    "MARIA",     "ANA",       "ROSARIO",    "CARMELITA", "LUZVIMINDA", "JOCELYN",  "MARICEL",
-    "ERLINDA",   "FLORDELIZA", "KRISTINE",  "ANGELICA",  "MA. LOURDES", "TERESITA", "REMEDIOS",
-    "CONSUELO",  "MILAGROS",  "NORMA",      "EVANGELINE", "JENNIFER",  "CHERRY MAE", "GRACE",
-    "JOY",       "RHODORA",   "CORAZON",    "LEONORA",   "ESPERANZA",  "DOLORES",  "AURORA",
-    "PRECIOUS",  "CATHERINE", "MYLENE",     "SHEILA",    "LIZA",       "NENITA",   "VIRGINIA",
-    "ZENAIDA",   "PERLA",     "JOSEFINA",   "AMELIA",    "BEATRIZ",
+    "MARIA",    "ANA",        "ROSARIO",  "CARMELITA",  "LUZVIMINDA",  "JOCELYN",    "MARICEL",
+    "ERLINDA",  "FLORDELIZA", "KRISTINE", "ANGELICA",   "MA. LOURDES", "TERESITA",   "REMEDIOS",
+    "CONSUELO", "MILAGROS",   "NORMA",    "EVANGELINE", "JENNIFER",    "CHERRY MAE", "GRACE",
+    "JOY",      "RHODORA",    "CORAZON",  "LEONORA",    "ESPERANZA",   "DOLORES",    "AURORA",
+    "PRECIOUS", "CATHERINE",  "MYLENE",   "SHEILA",     "LIZA",        "NENITA",     "VIRGINIA",
+    "ZENAIDA",  "PERLA",      "JOSEFINA", "AMELIA",     "BEATRIZ",
 };
 
 constexpr const char* streets[] = {
-    "MABINI ST.",     "RIZAL AVE.",      "BONIFACIO ST.",  "LUNA ST.",     "DEL PILAR ST.",
-    "JACINTO ST.",    "BURGOS ST.",      "AGUINALDO HWAY.", "MAGSAYSAY BLVD.", "QUEZON AVE.",
-    "SAMPAGUITA ST.", "KAMIA ST.",       "ILANG-ILANG ST.", "NARRA ST.",    "MOLAVE ST.",
+    "MABINI ST.",     "RIZAL AVE.", "BONIFACIO ST.",   "LUNA ST.",        "DEL PILAR ST.",
+    "JACINTO ST.",    "BURGOS ST.", "AGUINALDO HWAY.", "MAGSAYSAY BLVD.", "QUEZON AVE.",
+    "SAMPAGUITA ST.", "KAMIA ST.",  "ILANG-ILANG ST.", "NARRA ST.",       "MOLAVE ST.",
 };
 
 constexpr const char* barangays[] = {
-    "SAN ROQUE",    "POBLACION",   "BAGONG SILANGAN", "SAN ISIDRO", "STO. NIÑO",
-    "MALANDAY",     "CALUMPANG",   "UGONG",           "KAPITOLYO",  "BF HOMES",
-    "SAN ANTONIO",  "HOLY SPIRIT", "BATASAN HILLS",   "COMMONWEALTH", "PINAGKAISAHAN",
+    "SAN ROQUE",   "POBLACION",   "BAGONG SILANGAN", "SAN ISIDRO",   "STO. NIÑO",
+    "MALANDAY",    "CALUMPANG",   "UGONG",           "KAPITOLYO",    "BF HOMES",
+    "SAN ANTONIO", "HOLY SPIRIT", "BATASAN HILLS",   "COMMONWEALTH", "PINAGKAISAHAN",
 };
 
 constexpr const char* occupations[] = {
-    "RETIRED",   "TEACHER",    "ENGINEER",  "HOUSEWIFE",  "DRIVER",   "NURSE",
-    "ACCOUNTANT", "VENDOR",    "SEAFARER",  "STUDENT",    "CLERK",    "FARMER",
-    "BUSINESSMAN", "OFW",      "SECURITY GUARD", "CALL CENTER AGENT",
+    "RETIRED",     "TEACHER", "ENGINEER",       "HOUSEWIFE",         "DRIVER", "NURSE",
+    "ACCOUNTANT",  "VENDOR",  "SEAFARER",       "STUDENT",           "CLERK",  "FARMER",
+    "BUSINESSMAN", "OFW",     "SECURITY GUARD", "CALL CENTER AGENT",
 };
 
 constexpr const char* complaints[] = {
-    "BLURRED VISION",        "EYE REDNESS",         "FOLLOW-UP CHECK-UP",
-    "DIABETIC EYE SCREENING", "GLAUCOMA FOLLOW-UP", "FLOATERS",
-    "EYE PAIN",              "SUDDEN LOSS OF VISION OD", "HEADACHE WITH EYE STRAIN",
+    "BLURRED VISION",           "EYE REDNESS", "FOLLOW-UP CHECK-UP", "DIABETIC EYE SCREENING",
+    "GLAUCOMA FOLLOW-UP",       "FLOATERS",    "EYE PAIN",           "SUDDEN LOSS OF VISION OD",
+    "HEADACHE WITH EYE STRAIN",
 };
 
 constexpr const char* diagnoses[] = {
@@ -528,7 +531,7 @@ constexpr const char* diagnoses[] = {
 };
 
 constexpr const char* wardNurses[] = {
-    "RN J. MACARAEG", "RN A. SOLIMAN", "RN P. DAVID",   "RN L. CATACUTAN",
+    "RN J. MACARAEG", "RN A. SOLIMAN",  "RN P. DAVID",  "RN L. CATACUTAN",
     "RN R. ILUSTRE",  "RN K. BAUTISTA", "RN M. O'NEIL", "RN S. PANGANIBAN",
 };
 
@@ -566,8 +569,7 @@ constexpr const char* fieldInterpretations[] = {
 };
 
 constexpr const char* photoFindings[] = {
-    "COLOR: DOT-BLOT HEMORRHAGES AND HARD EXUDATES AT THE POSTERIOR POLE OU. "
-    "RED FREE: MICROANEURYSMS OU.",
+    "COLOR: DOT-BLOT HEMORRHAGES AND HARD EXUDATES OU. RED FREE: MICROANEURYSMS OU.",
     "COLOR: FLAME HEMORRHAGES ALONG THE SUPEROTEMPORAL ARCADE OD. RED FREE: TORTUOUS VEINS.",
     "COLOR: GRAYISH SUBRETINAL LESION AT THE FOVEA OS. RED FREE: UNREMARKABLE OD.",
     "COLOR: NEOVASCULARIZATION OF THE DISC OD. RED FREE: VITREOUS HEMORRHAGE INFERIORLY.",
@@ -604,12 +606,9 @@ constexpr const char* treatmentDiagnoses[] = {
 };
 
 constexpr const char* treatmentRemarks[] = {
-    "TOLERATED THE PROCEDURE WELL.",
-    "1200 SPOTS, 200 UM, 0.1 S, 250 MW.",
-    "IOP 30 MINUTES AFTER: 14 MMHG.",
-    "PATIENT ADVISED TO RETURN AFTER 2 WEEKS.",
-    "MILD DISCOMFORT; GIVEN PARACETAMOL.",
-    "FOLLOW-UP WITH DR. VILLAREAL'S CLINIC.",
+    "TOLERATED THE PROCEDURE WELL.",       "1200 SPOTS, 200 UM, 0.1 S, 250 MW.",
+    "IOP 30 MINUTES AFTER: 14 MMHG.",      "PATIENT ADVISED TO RETURN AFTER 2 WEEKS.",
+    "MILD DISCOMFORT; GIVEN PARACETAMOL.", "FOLLOW-UP WITH DR. VILLAREAL'S CLINIC.",
 };
 
 constexpr const char* activityFlows[] = {
@@ -643,8 +642,7 @@ constexpr EmployeeData employeeData[] = {
      "demo"},
     {"1002", "DIMAANO", "ROWENA", "PEREZ", "ROWENA P. DIMAANO", "LR", "OPHTHALMIC TECHNICIAN",
      "tech"},
-    {"1003", "ESGUERRA", "BENJAMIN", "CRUZ", "BENJAMIN C. ESGUERRA", "LR", "CHARGE CLERK",
-     "clerk"},
+    {"1003", "ESGUERRA", "BENJAMIN", "CRUZ", "BENJAMIN C. ESGUERRA", "LR", "CHARGE CLERK", "clerk"},
     {"1004", "LAPUZ", "TERESITA", "MANALO", "TERESITA M. LAPUZ, RN", "LR", "HEAD NURSE", "head"},
     {"2001", "SORIANO", "EDGARDO", "LIM", "EDGARDO L. SORIANO", "HS", "CARDIOVASCULAR TECHNICIAN",
      "heart"},
@@ -705,7 +703,6 @@ struct Exam {
 
 struct Stock {
     QString code;
-    QString name;
     double priceIn;
     double priceOut;
 };
@@ -717,8 +714,7 @@ struct Person {
     QString middle;
     QString sex;
     QDate birth;
-    QString fullName() const
-    {
+    QString fullName() const {
         return last + QStringLiteral(", ") + first + QLatin1Char(' ') + middle;
     }
 };
@@ -753,8 +749,7 @@ struct CashSale {
     std::vector<CashLine> lines;
 };
 
-int yearsBetween(const QDate& birth, const QDate& on)
-{
+int yearsBetween(const QDate& birth, const QDate& on) {
     int years = on.year() - birth.year();
     if (on.month() < birth.month() || (on.month() == birth.month() && on.day() < birth.day()))
         --years;
@@ -779,38 +774,62 @@ constexpr const char* nurseRemarks[] = {
     "",
 };
 
+// A row of the request master as the department's saves write it. Every member has an
+// initializer, so that a line names only what it sets.
+struct RequestLine {
+    QString requestNum{};
+    QString refNum{};
+    QString hospNum{};
+    QString idNum{};
+    QString item{};
+    QString revenue{};
+    double amount = 0;
+    double quantity = 1;
+    QString doctor{};
+    QString patientType{};
+    QString transDate{};
+    QString user{};
+    QString nurseRequestNum{};
+    QString formType{};
+    int readerFee = 0;
+    char status = 'X';
+    QString resultDate{};
+};
+
 // Statements that run once per generated row, prepared once.
 struct Inserts {
     explicit Inserts(QSqlDatabase& db)
         : master(db, insertSql(QStringLiteral("Clinical_Area.tbLaserMaster"),
-                               {"RequestNum", "RefNum", "HospNum", "IdNum", "ItemID", "RevenueID",
-                                "Amount", "Quantity", "DoctorID", "DoctorName", "PatientType",
-                                "TransDate", "UserID", "NurseRequestNum", "FormType", "ReaderFee",
-                                "Remarks", "Discount", "RequestStatus", "ResultDate"}))
+                               {"RequestNum", "RefNum",          "HospNum",       "IdNum",
+                                "ItemID",     "RevenueID",       "Amount",        "Quantity",
+                                "DoctorID",   "DoctorName",      "PatientType",   "TransDate",
+                                "UserID",     "NurseRequestNum", "FormType",      "ReaderFee",
+                                "Remarks",    "Discount",        "RequestStatus", "ResultDate"}))
         , bill(db, insertSql(QStringLiteral("Billing.tbBillDailyBill"),
                              {"PatientType", "IdNum", "TransDate", "RefNum", "ItemID", "Amount",
                               "RevenueID", "UserID", "Quantity", "DepartmentID", "ChargeType",
                               "DoctorID", "DoctorName"}))
         , nurseLog(db, insertSql(QStringLiteral("Station.tbNurseLogBook"),
                                  {"HospNum", "IdNum", "PatientType", "RevenueID", "ItemID",
-                                  "Description", "Quantity", "Amount", "RequestNum",
-                                  "ReferenceNum", "TransDate", "RequestBy", "RecordStatus",
-                                  "ProcessBy", "ProcessDate", "ResultBy", "ResultDate"}))
+                                  "Description", "Quantity", "Amount", "RequestNum", "ReferenceNum",
+                                  "TransDate", "RequestBy", "RecordStatus", "ProcessBy",
+                                  "ProcessDate", "ResultBy", "ResultDate"}))
         , nurseRequest(db, insertSql(QStringLiteral("Station.tbNurseCommunicationFile"),
-                                     {"RequestNum", "IdNum", "HospNum", "PatientType",
-                                      "RevenueID", "ItemID", "Quantity", "Amount", "Stat",
-                                      "DoctorID", "StationID", "RoomID", "RequestDate",
-                                      "RequestBy", "Remarks", "ReferenceNum", "RecordStatus"}))
-        , stockCard(db, insertSql(QStringLiteral("Build_File.tbInvStockCard"),
-                                  {"HospNum", "IdNum", "ItemID", "TransDate", "RefNum",
-                                   "Quantity", "IsReturn", "Amount", "UserID", "Frequency",
-                                   "RequestedBy", "LocationID", "Remarks", "RoomID", "IsFree",
-                                   "StoreID", "ChargeStoreID", "RevenueID", "LotNo", "ExpiryDate",
-                                   "RequestNum"}))
-        , logBook(db, insertSql(QStringLiteral("Clinical_Area.tbLaserLogBook"),
-                                {"RequestNum", "HospNum", "IdNum", "ItemID", "TransDate",
-                                 "ResultDate", "PatientType", "UserID", "DoctorID", "FormType",
-                                 "ReaderID"}))
+                                     {"RequestNum", "IdNum", "HospNum", "PatientType", "RevenueID",
+                                      "ItemID", "Quantity", "Amount", "Stat", "DoctorID",
+                                      "StationID", "RoomID", "RequestDate", "RequestBy", "Remarks",
+                                      "ReferenceNum", "RecordStatus"}))
+        , stockCard(
+              db, insertSql(QStringLiteral("Build_File.tbInvStockCard"),
+                            {"HospNum",     "IdNum",         "ItemID",    "TransDate", "RefNum",
+                             "Quantity",    "IsReturn",      "Amount",    "UserID",    "Frequency",
+                             "RequestedBy", "LocationID",    "Remarks",   "RoomID",    "IsFree",
+                             "StoreID",     "ChargeStoreID", "RevenueID", "LotNo",     "ExpiryDate",
+                             "RequestNum"}))
+        , logBook(db,
+                  insertSql(QStringLiteral("Clinical_Area.tbLaserLogBook"),
+                            {"RequestNum", "HospNum", "IdNum", "ItemID", "TransDate", "ResultDate",
+                             "PatientType", "UserID", "DoctorID", "FormType", "ReaderID"}))
         , visual(db, insertSql(QStringLiteral("Clinical_Area.tbLaserVisual"),
                                {"RefNum", "IdNum", "ResultDate", "Indication", "OD", "OS",
                                 "Impression", "Interpretation", "UserID"}))
@@ -827,9 +846,7 @@ struct Inserts {
                                         "RecordStatus", "RevokedBy", "RevokedDate", "Served"}))
         , cashReceipt(db, insertSql(QStringLiteral("Billing.tbCashOR"),
                                     {"ORNumber", "ORDate", "HospNum", "PaymentFrom", "Amount",
-                                     "CashierID", "RecordStatus"}))
-    {
-    }
+                                     "CashierID", "RecordStatus"})) {}
 
     Statement master;
     Statement bill;
@@ -860,12 +877,9 @@ public:
         , sizes_(sizes)
         , rows_(db)
         , now_(stampAt(QDate(2026, 12, 11), 10, 30))
-        , historyStart_(now_ - sizes.historyDays * day)
-    {
-    }
+        , historyStart_(now_ - sizes.historyDays * day) {}
 
-    void run()
-    {
+    void run() {
         hospitalInfo();
         masterFiles();
         employees();
@@ -902,26 +916,26 @@ private:
                 Stamp resulted, const QString& user, const QString& requestingDoctor,
                 const QString& patientType);
     void treatmentSessions(Encounter& e, const QString& refNum, const Exam& exam, Stamp charged);
+    void addRequestLine(const RequestLine& line);
+    Stamp resultTime(Stamp charged);
     void nurseRequests();
     void outPatientRequests();
     void dischargeNotices();
     void cashAssessments();
-    QString assess(const QString& idNum, const Person& person, Stamp at,
-                   const std::vector<AssessedLine>& lines, const QString& orNumber, Stamp paid,
-                   Stamp revoked);
+    void assess(const QString& idNum, const Person& person, Stamp at,
+                const std::vector<AssessedLine>& lines, const QString& orNumber, Stamp paid,
+                Stamp revoked);
     void lateCharges();
     void userLogs();
     void counters();
 
     Person randomPerson();
     std::vector<int> takeRoles(int count);
-    const Person& personOf(const Encounter& e) const
-    {
+    const Person& personOf(const Encounter& e) const {
         return e.kind == 'W' ? cashPatients_[static_cast<std::size_t>(e.person)]
                              : patients_[static_cast<std::size_t>(e.person)];
     }
-    const QString& staff()
-    {
+    const QString& staff() {
         return employeeCodes_[static_cast<std::size_t>(random_.below(laserStaff))];
     }
     int eyeDoctor() { return random_.below(eyeDoctors); }
@@ -930,20 +944,17 @@ private:
     const Exam& distinctExam(QStringList& used, bool resultExamsOnly);
     const Stock& distinctStock(QStringList& used, const std::vector<Stock>& stocks);
     double examPrice(const Encounter& e, const Exam& exam) const;
-    QString roomOf(const Encounter& e) const
-    {
+    QString roomOf(const Encounter& e) const {
         return e.room < 0 ? QStringLiteral("OPD") : rooms_[static_cast<std::size_t>(e.room)].id;
     }
-    QString stationOf(const Encounter& e) const
-    {
+    QString stationOf(const Encounter& e) const {
         return e.room < 0 ? QStringLiteral("OPD")
                           : rooms_[static_cast<std::size_t>(e.room)].station;
     }
     bool holidayRate(Stamp time) const;
     Stamp officeTime(Stamp from, Stamp to);
     Stamp clinicHours(Stamp from, Stamp to);
-    QString ageAt(const Person& person, Stamp time) const
-    {
+    QString ageAt(const Person& person, Stamp time) const {
         return QString::number(yearsBetween(person.birth, dateOf(time)));
     }
     QString text(Stamp time) const { return calendar_.text(time); }
@@ -995,17 +1006,15 @@ private:
     qint64 nextOpdRequest_ = 7100001;
     qint64 nextInvoice_ = 26000001;
 };
-bool Generator::holidayRate(Stamp time) const
-{
+bool Generator::holidayRate(Stamp time) const {
     const int hours = hourOf(time);
     const auto dayIndex = static_cast<std::size_t>(time / day);
-    return hours < 8 || hours >= 17 || dateOf(time).dayOfWeek() == Qt::Sunday
-        || (dayIndex < holidays_.size() && holidays_[dayIndex]);
+    return hours < 8 || hours >= 17 || dateOf(time).dayOfWeek() == Qt::Sunday ||
+           (dayIndex < holidays_.size() && holidays_[dayIndex]);
 }
 
 // A moment between `from` and `to`, mostly in office hours like the department's own work.
-Stamp Generator::officeTime(Stamp from, Stamp to)
-{
+Stamp Generator::officeTime(Stamp from, Stamp to) {
     const Stamp time = from + random_.below64(std::max<Stamp>(to - from, 1));
     if (random_.percent(80)) {
         const Stamp moved = time / day * day + random_.between(8 * 60, 16 * 60 + 45) * minute;
@@ -1015,15 +1024,15 @@ Stamp Generator::officeTime(Stamp from, Stamp to)
     return time;
 }
 
-// A moment on a day between `from` and `to` while the clinics and the cashier are open.
-Stamp Generator::clinicHours(Stamp from, Stamp to)
-{
-    const Stamp date = (from + random_.below64(std::max<Stamp>(to - from, 1))) / day * day;
+// A moment between `from` and `to` while the clinics and the cashier are open (not on Sundays).
+Stamp Generator::clinicHours(Stamp from, Stamp to) {
+    Stamp date = (from + random_.below64(std::max<Stamp>(to - from, 1))) / day * day;
+    if (dateOf(date).dayOfWeek() == Qt::Sunday)
+        date += date + day <= to ? day : -day;
     return std::clamp(date + random_.between(7 * 60 + 30, 16 * 60 + 30) * minute, from, to);
 }
 
-const Exam& Generator::examFor(bool resultExamsOnly)
-{
+const Exam& Generator::examFor(bool resultExamsOnly) {
     // Visual fields and angiographies are the department's daily bread.
     if (resultExamsOnly || random_.percent(25))
         return exams_[static_cast<std::size_t>(random_.below(7))];
@@ -1031,8 +1040,7 @@ const Exam& Generator::examFor(bool resultExamsOnly)
 }
 
 // An item not yet on `used`, which then takes it; a save or request names an item once.
-const Exam& Generator::distinctExam(QStringList& used, bool resultExamsOnly)
-{
+const Exam& Generator::distinctExam(QStringList& used, bool resultExamsOnly) {
     const Exam* exam = &examFor(resultExamsOnly);
     for (int attempt = 0; used.contains(exam->code) && attempt < 8; ++attempt)
         exam = &examFor(resultExamsOnly);
@@ -1040,8 +1048,7 @@ const Exam& Generator::distinctExam(QStringList& used, bool resultExamsOnly)
     return *exam;
 }
 
-const Stock& Generator::distinctStock(QStringList& used, const std::vector<Stock>& stocks)
-{
+const Stock& Generator::distinctStock(QStringList& used, const std::vector<Stock>& stocks) {
     const Stock* stock = &random_.pick(stocks);
     for (int attempt = 0; used.contains(stock->code) && attempt < 8; ++attempt)
         stock = &random_.pick(stocks);
@@ -1049,15 +1056,14 @@ const Stock& Generator::distinctStock(QStringList& used, const std::vector<Stock
     return *stock;
 }
 
-double Generator::examPrice(const Encounter& e, const Exam& exam) const
-{
+double Generator::examPrice(const Encounter& e, const Exam& exam) const {
     if (e.kind == 'I')
-        return exam.rates[static_cast<std::size_t>(rooms_[static_cast<std::size_t>(e.room)].roomClass)];
+        return exam
+            .rates[static_cast<std::size_t>(rooms_[static_cast<std::size_t>(e.room)].roomClass)];
     return e.visitType == 'C' ? exam.rates[1] : exam.rates[0];
 }
 
-Person Generator::randomPerson()
-{
+Person Generator::randomPerson() {
     Person person;
     person.sex = random_.percent(54) ? QStringLiteral("F") : QStringLiteral("M");
     person.last = QString::fromUtf8(random_.pick(lastNames));
@@ -1067,15 +1073,14 @@ Person Generator::randomPerson()
         person.middle = QString::fromUtf8(random_.pick(lastNames));
     } while (person.middle == person.last);
     // Eye patients are mostly adults past forty.
-    const int age = random_.percent(12) ? random_.between(3, 19)
+    const int age = random_.percent(12)   ? random_.between(3, 19)
                     : random_.percent(70) ? random_.between(40, 88)
                                           : random_.between(20, 39);
     person.birth = QDate(2026, 12, 11).addYears(-age).addDays(-random_.below(365));
     return person;
 }
 
-void Generator::hospitalInfo()
-{
+void Generator::hospitalInfo() {
     Statement(db_, insertSql(QStringLiteral("Patient_Data.tbHospitalInfo"),
                              {"Company", "Address1", "Address2", "Telephone", "MtsServerName",
                               "OPDPassword"}))
@@ -1085,8 +1090,7 @@ void Generator::hospitalInfo()
               QStringLiteral("SIVMC-MTS01"), QStringLiteral("LASER")});
 }
 
-void Generator::masterFiles()
-{
+void Generator::masterFiles() {
     Statement company(db_, insertSql(QStringLiteral("Build_File.tbCoCompany"),
                                      {"AccountNum", "Company", "AccountType", "Address",
                                       "Telephone", "ContactPerson", "CreditLimit", "Active"}));
@@ -1111,9 +1115,9 @@ void Generator::masterFiles()
     for (const RoomClassData& data : roomClassData)
         roomClass.run({QString::fromUtf8(data.id), QString::fromUtf8(data.name), data.rate});
 
-    Statement room(db_, insertSql(QStringLiteral("Build_File.tbCoroom"),
-                                  {"RoomID", "RoomClassID", "StationID", "Beds", "Telephone",
-                                   "Active"}));
+    Statement room(
+        db_, insertSql(QStringLiteral("Build_File.tbCoroom"),
+                       {"RoomID", "RoomClassID", "StationID", "Beds", "Telephone", "Active"}));
     for (const RoomRange& range : roomRanges) {
         for (int i = 0; i < range.count; ++i) {
             const QString id = QString::number(range.first + i);
@@ -1150,8 +1154,8 @@ void Generator::masterFiles()
     for (const auto& data : civilStatusData)
         civilStatus.run({QString::fromUtf8(data[0]), QString::fromUtf8(data[1])});
 
-    Statement zip(db_, insertSql(QStringLiteral("Build_File.tbCoZipCode"),
-                                 {"ZipCode", "Town", "Province"}));
+    Statement zip(
+        db_, insertSql(QStringLiteral("Build_File.tbCoZipCode"), {"ZipCode", "Town", "Province"}));
     for (const ZipData& data : zipData)
         zip.run({QString::fromUtf8(data.zip), QString::fromUtf8(data.town),
                  QString::fromUtf8(data.province)});
@@ -1162,13 +1166,16 @@ void Generator::masterFiles()
         revenue.run({QString::fromUtf8(data.id), QString::fromUtf8(data.name),
                      QString::fromUtf8(data.lrActive), QStringLiteral("Y")});
 
-    Statement item(db_, insertSql(QStringLiteral("Build_File.tbcoOtherRevenue"),
-                                  {"OtherRevenueID", "OtherRevenue", "OtherSectionID", "RateA",
-                                   "RateB", "RateC", "RateD", "RateE", "FormType", "OLExam",
-                                   "FixRate", "Active"}));
+    Statement item(
+        db_, insertSql(QStringLiteral("Build_File.tbcoOtherRevenue"),
+                       {"OtherRevenueID", "OtherRevenue", "OtherSectionID", "RateA", "RateB",
+                        "RateC", "RateD", "RateE", "FormType", "OLExam", "FixRate", "Active"}));
     for (const ExamData& data : examData) {
-        Exam exam{QString::fromUtf8(data.code), QString::fromUtf8(data.name), {},
-                  QString::fromUtf8(data.formType), data.olExam};
+        Exam exam{QString::fromUtf8(data.code),
+                  QString::fromUtf8(data.name),
+                  {},
+                  QString::fromUtf8(data.formType),
+                  data.olExam};
         for (std::size_t i = 0; i < exam.rates.size(); ++i)
             exam.rates[i] = std::round(data.rate * classShare[i] / 10.0) * 10.0;
         item.run({exam.code, exam.name, QStringLiteral("LR"), exam.rates[0], exam.rates[1],
@@ -1196,7 +1203,8 @@ void Generator::masterFiles()
     Statement location(db_, insertSql(QStringLiteral("Build_File.tbInvLocation"),
                                       {"LocationID", "Location", "StoreID"}));
     location.run({QStringLiteral("161"), QStringLiteral("PHARMACY - MAIN"), QStringLiteral("PH")});
-    location.run({QStringLiteral("28"), QStringLiteral("CENTRAL SUPPLY ROOM"), QStringLiteral("CS")});
+    location.run(
+        {QStringLiteral("28"), QStringLiteral("CENTRAL SUPPLY ROOM"), QStringLiteral("CS")});
     location.run(
         {QStringLiteral("32"), QStringLiteral("CSR SATELLITE - EYE CENTER"), QStringLiteral("CS")});
     location.run(
@@ -1204,26 +1212,25 @@ void Generator::masterFiles()
     location.run(
         {QStringLiteral("197"), QStringLiteral("PHARMACY - LATE CHARGES"), QStringLiteral("PH")});
 
-    Statement master(db_, insertSql(QStringLiteral("Build_File.tbInvMaster"),
-                                    {"ItemID", "DrugName", "GenericName", "Unit", "ItemType",
-                                     "Active"}));
+    Statement master(
+        db_, insertSql(QStringLiteral("Build_File.tbInvMaster"),
+                       {"ItemID", "DrugName", "GenericName", "Unit", "ItemType", "Active"}));
     Statement stock(db_, insertSql(QStringLiteral("Build_File.tbInvent"),
                                    {"LocationID", "ItemID", "SellingPriceIn", "SellingPriceOut",
                                     "UnitCost", "OnHand", "ReorderLevel"}));
     const auto addStock = [&](const StockData& data, const QString& type,
                               std::vector<Stock>& list) {
         const QString code = QString::fromUtf8(data.code);
-        const QString name = QString::fromUtf8(data.name);
         const double priceIn = cents(data.priceOut * 1.12);
-        master.run({code, name, QString::fromUtf8(data.generic), QString::fromUtf8(data.unit),
-                    type, QStringLiteral("Y")});
+        master.run({code, QString::fromUtf8(data.name), QString::fromUtf8(data.generic),
+                    QString::fromUtf8(data.unit), type, QStringLiteral("Y")});
         const QString home = type == u"M" ? QStringLiteral("161") : QStringLiteral("28");
         stock.run({home, code, priceIn, data.priceOut, cents(data.priceOut * 0.7),
                    double(random_.between(40, 600)), 20.0});
         if (type == u"S" && random_.percent(60))
             stock.run({QStringLiteral("32"), code, priceIn, data.priceOut,
                        cents(data.priceOut * 0.7), double(random_.between(10, 120)), 10.0});
-        list.push_back({code, name, priceIn, data.priceOut});
+        list.push_back({code, priceIn, data.priceOut});
     };
     for (const StockData& data : medicineData)
         addStock(data, QStringLiteral("M"), medicines_);
@@ -1231,12 +1238,11 @@ void Generator::masterFiles()
         addStock(data, QStringLiteral("S"), supplies_);
 }
 
-void Generator::employees()
-{
-    Statement employee(db_, insertSql(QStringLiteral("Password.tbEmployee"),
-                                      {"EmployeeCode", "LastName", "FirstName", "MiddleName",
-                                       "EmployeeName", "DeptCode", "Position", "PasswordHash",
-                                       "Active", "DateCreated"}));
+void Generator::employees() {
+    Statement employee(
+        db_, insertSql(QStringLiteral("Password.tbEmployee"),
+                       {"EmployeeCode", "LastName", "FirstName", "MiddleName", "EmployeeName",
+                        "DeptCode", "Position", "PasswordHash", "Active", "DateCreated"}));
     for (const EmployeeData& data : employeeData) {
         QByteArray salt(16, '\0');
         for (char& byte : salt)
@@ -1251,8 +1257,7 @@ void Generator::employees()
     }
 }
 
-void Generator::registeredPatients()
-{
+void Generator::registeredPatients() {
     Statement master(db_, insertSql(QStringLiteral("Patient_Data.tbMaster"),
                                     {"HospNum", "LastName", "FirstName", "MiddleName", "Sex",
                                      "BirthDate", "CivilStatusID", "HouseStreet", "Barangay",
@@ -1264,8 +1269,11 @@ void Generator::registeredPatients()
         Person person;
         if (i < sizeOf(featuredPatients)) {
             const FeaturedData& data = featuredPatients[i];
-            person = {QString(), QString::fromUtf8(data.last), QString::fromUtf8(data.first),
-                      QString::fromUtf8(data.middle), QString::fromUtf8(data.sex),
+            person = {QString(),
+                      QString::fromUtf8(data.last),
+                      QString::fromUtf8(data.first),
+                      QString::fromUtf8(data.middle),
+                      QString::fromUtf8(data.sex),
                       QDate(data.birthYear, 1 + i, 10 + i)};
         } else {
             person = randomPerson();
@@ -1275,49 +1283,53 @@ void Generator::registeredPatients()
         const ZipData& zip = random_.pick(zipData);
         const bool employed = age >= 22 && age < 65 && random_.percent(55);
         const CompanyData& employer = random_.pick(companyData);
-        const char* civil = age < 22       ? "S"
+        const char* civil = age < 22              ? "S"
                             : random_.percent(65) ? "M"
                             : random_.percent(50) ? "S"
                             : random_.percent(70) ? "W"
                                                   : "X";
-        master.run({person.hospNum, person.last, person.first, orNull(person.middle), person.sex,
-                    calendar_.dateText(person.birth), QString::fromUtf8(civil),
-                    QStringLiteral("%1 %2").arg(random_.between(1, 999)).arg(
-                        QString::fromUtf8(random_.pick(streets))),
-                    QString::fromUtf8(random_.pick(barangays)), QString::fromUtf8(zip.zip),
-                    QStringLiteral("09%1%2")
-                        .arg(random_.between(10, 99))
-                        .arg(padded(random_.below(10000000), 7)),
-                    QString::fromUtf8(age < 19       ? "STUDENT"
-                                      : age >= 65 ? "RETIRED"
-                                                  : random_.pick(occupations)),
-                    employed ? QVariant(QString::fromUtf8(employer.name)) : QVariant(),
-                    employed ? QVariant(QString::fromUtf8(employer.address)) : QVariant(),
-                    age >= 60 ? 1 : 0,
-                    calendar_.dateText(QDate(2010, 1, 1).addDays(random_.below64(registrationDays))),
-                    staff()});
+        master.run(
+            {person.hospNum, person.last, person.first, orNull(person.middle), person.sex,
+             calendar_.dateText(person.birth), QString::fromUtf8(civil),
+             QStringLiteral("%1 %2")
+                 .arg(random_.between(1, 999))
+                 .arg(QString::fromUtf8(random_.pick(streets))),
+             QString::fromUtf8(random_.pick(barangays)), QString::fromUtf8(zip.zip),
+             QStringLiteral("09%1%2")
+                 .arg(random_.between(10, 99))
+                 .arg(padded(random_.below(10000000), 7)),
+             QString::fromUtf8(age < 19    ? "STUDENT"
+                               : age >= 65 ? "RETIRED"
+                                           : random_.pick(occupations)),
+             employed ? QVariant(QString::fromUtf8(employer.name)) : QVariant(),
+             employed ? QVariant(QString::fromUtf8(employer.address)) : QVariant(),
+             age >= 60 ? 1 : 0,
+             calendar_.dateText(QDate(2010, 1, 1).addDays(random_.below64(registrationDays))),
+             staff()});
         patients_.push_back(std::move(person));
     }
 }
 
-void Generator::cashPatients()
-{
+void Generator::cashPatients() {
     std::vector<Stamp> registered;
     for (int i = 0; i < sizes_.cashPatients; ++i)
         registered.push_back(clinicHours(historyStart_, now_ - 2 * hour));
     std::sort(registered.begin(), registered.end());
 
     Statement cash(db_, insertSql(QStringLiteral("Patient_Data.tbCashPatient"),
-                                  {"HospNum", "LastName", "FirstName", "MiddleName",
-                                   "HouseStreet", "Barangay", "ZipCode", "Sex", "BirthDate",
-                                   "CivilStatusID", "Age", "RegDate", "UserID"}));
+                                  {"HospNum", "LastName", "FirstName", "MiddleName", "HouseStreet",
+                                   "Barangay", "ZipCode", "Sex", "BirthDate", "CivilStatusID",
+                                   "Age", "RegDate", "UserID"}));
     for (int i = 0; i < sizes_.cashPatients; ++i) {
         Person person;
         const int featured = i - (sizes_.cashPatients - sizeOf(featuredCashPatients));
         if (featured >= 0) {
             const FeaturedData& data = featuredCashPatients[featured];
-            person = {QString(), QString::fromUtf8(data.last), QString::fromUtf8(data.first),
-                      QString::fromUtf8(data.middle), QString::fromUtf8(data.sex),
+            person = {QString(),
+                      QString::fromUtf8(data.last),
+                      QString::fromUtf8(data.first),
+                      QString::fromUtf8(data.middle),
+                      QString::fromUtf8(data.sex),
                       QDate(data.birthYear, 3, 14)};
         } else {
             person = randomPerson();
@@ -1326,8 +1338,9 @@ void Generator::cashPatients()
         const Stamp time = registered[static_cast<std::size_t>(i)];
         const ZipData& zip = random_.pick(zipData);
         cash.run({person.hospNum, person.last, person.first, orNull(person.middle),
-                  QStringLiteral("%1 %2").arg(random_.between(1, 999)).arg(
-                      QString::fromUtf8(random_.pick(streets))),
+                  QStringLiteral("%1 %2")
+                      .arg(random_.between(1, 999))
+                      .arg(QString::fromUtf8(random_.pick(streets))),
                   QString::fromUtf8(random_.pick(barangays)), QString::fromUtf8(zip.zip),
                   person.sex, calendar_.dateText(person.birth),
                   random_.percent(60) ? QStringLiteral("M") : QStringLiteral("S"),
@@ -1347,14 +1360,14 @@ void Generator::cashPatients()
     }
 }
 
-void Generator::admissions()
-{
+void Generator::admissions() {
     std::vector<Encounter> list;
     for (int i = 0; i < sizes_.pastAdmissions; ++i) {
         Encounter e;
         e.start = historyStart_ + random_.below64(sizes_.historyDays * day - 3 * day);
-        e.discharge = std::min(e.start + random_.between(1, 10) * day + random_.between(1, 20) * hour,
-                               now_ - 3 * hour);
+        e.discharge =
+            std::min(e.start + random_.between(1, 10) * day + random_.between(1, 20) * hour,
+                     now_ - 3 * hour);
         e.billing = std::max(e.discharge - random_.between(1, 4) * hour, e.start + hour);
         e.chargeEnd = e.billing - 10 * minute;
         e.room = random_.below(sizeOf(rooms_));
@@ -1379,8 +1392,8 @@ void Generator::admissions()
             list.push_back(e);
         }
     }
-    std::sort(list.begin(), list.end(),
-              [](const Encounter& a, const Encounter& b) { return a.start < b.start; });
+    std::stable_sort(list.begin(), list.end(),
+                     [](const Encounter& a, const Encounter& b) { return a.start < b.start; });
 
     const int first = sizeOf(encounters_);
     for (std::size_t i = 0; i < list.size(); ++i) {
@@ -1420,43 +1433,44 @@ void Generator::admissions()
         if (encounters_[static_cast<std::size_t>(i)].discharge >= 0)
             lateChargeAdmissions_.push_back(i);
 
-    Statement admission(db_, insertSql(QStringLiteral("Patient_Data.tbPatient"),
-                                       {"IdNum", "HospNum", "AdmDate", "DcrDate", "BillingDate",
-                                        "Age", "RoomID", "AccountNum", "AttendingDr1",
-                                        "AttendingDr2", "AdmType", "Diagnosis", "PackageID",
-                                        "LateCharges", "UserID"}));
-    Statement more(db_, insertSql(QStringLiteral("Patient_Data.tbPatient2"),
-                                  {"IdNum", "OkeyLR", "OkeyHS", "OkeyLB", "OkeyXR", "Weight",
-                                   "Height"}));
+    Statement admission(db_,
+                        insertSql(QStringLiteral("Patient_Data.tbPatient"),
+                                  {"IdNum", "HospNum", "AdmDate", "DcrDate", "BillingDate", "Age",
+                                   "RoomID", "AccountNum", "AttendingDr1", "AttendingDr2",
+                                   "AdmType", "Diagnosis", "PackageID", "LateCharges", "UserID"}));
+    Statement more(
+        db_, insertSql(QStringLiteral("Patient_Data.tbPatient2"),
+                       {"IdNum", "OkeyLR", "OkeyHS", "OkeyLB", "OkeyXR", "Weight", "Height"}));
     for (int i = first; i < admissionsEnd_; ++i) {
         const Encounter& e = encounters_[static_cast<std::size_t>(i)];
         const Person& person = personOf(e);
         const bool current = e.discharge < 0;
-        const bool lateCharge = std::find(lateChargeAdmissions_.begin(), lateChargeAdmissions_.end(),
-                                          i) != lateChargeAdmissions_.end();
+        const bool lateCharge =
+            std::find(lateChargeAdmissions_.begin(), lateChargeAdmissions_.end(), i) !=
+            lateChargeAdmissions_.end();
         const bool package = std::find(packages.begin(), packages.end(), i) != packages.end();
         const bool cashBasis = std::find(cashBasisAdmissions_.begin(), cashBasisAdmissions_.end(),
                                          i) != cashBasisAdmissions_.end();
         admission.run(
             {e.idNum, person.hospNum, text(e.start),
              current ? QVariant() : QVariant(text(e.discharge)),
-             e.billing < 0 ? QVariant() : QVariant(text(e.billing)),
-             ageAt(person, e.start), rooms_[static_cast<std::size_t>(e.room)].id, e.account,
+             e.billing < 0 ? QVariant() : QVariant(text(e.billing)), ageAt(person, e.start),
+             rooms_[static_cast<std::size_t>(e.room)].id, e.account,
              doctors_[static_cast<std::size_t>(e.doctor)].id,
              random_.percent(30) ? QVariant(doctors_[static_cast<std::size_t>(eyeDoctor())].id)
                                  : QVariant(),
              random_.percent(40) ? QStringLiteral("E") : QStringLiteral("R"),
              QString::fromUtf8(random_.pick(diagnoses)),
-             package ? QVariant(random_.percent(50) ? QStringLiteral("PK01") : QStringLiteral("PK03"))
-                     : QVariant(),
+             package
+                 ? QVariant(random_.percent(50) ? QStringLiteral("PK01") : QStringLiteral("PK03"))
+                 : QVariant(),
              current || lateCharge || random_.percent(20) ? 1 : 0, QStringLiteral("ADM01")});
         more.run({e.idNum, cashBasis ? 1 : 0, 0, 0, random_.percent(5) ? 1 : 0,
                   double(random_.between(42, 98)), double(random_.between(145, 185))});
     }
 }
 
-std::vector<int> Generator::takeRoles(int count)
-{
+std::vector<int> Generator::takeRoles(int count) {
     if (sizeOf(rolePool_) < count)
         throw std::runtime_error("too few current admissions for the morning's open work");
     std::vector<int> taken(rolePool_.end() - count, rolePool_.end());
@@ -1464,8 +1478,7 @@ std::vector<int> Generator::takeRoles(int count)
     return taken;
 }
 
-void Generator::visits()
-{
+void Generator::visits() {
     std::vector<Encounter> list;
     for (int i = 0; i < sizes_.visits; ++i) {
         Encounter e;
@@ -1476,14 +1489,14 @@ void Generator::visits()
             e.start = clinicHours(historyStart_, now_ - day);
         list.push_back(e);
     }
-    std::sort(list.begin(), list.end(),
-              [](const Encounter& a, const Encounter& b) { return a.start < b.start; });
+    std::stable_sort(list.begin(), list.end(),
+                     [](const Encounter& a, const Encounter& b) { return a.start < b.start; });
 
-    Statement visit(db_, insertSql(QStringLiteral("Patient_Data.tbOutpatient"),
-                                   {"IdNum", "HospNum", "AdmDate", "DcrDate", "PatientType",
-                                    "AccountNum", "DoctorID1", "DoctorID2", "ClinicID",
-                                    "Complaint", "Age", "InvoiceNumber", "InvoiceDate",
-                                    "LateCharges", "UserID"}));
+    Statement visit(db_,
+                    insertSql(QStringLiteral("Patient_Data.tbOutpatient"),
+                              {"IdNum", "HospNum", "AdmDate", "DcrDate", "PatientType",
+                               "AccountNum", "DoctorID1", "DoctorID2", "ClinicID", "Complaint",
+                               "Age", "InvoiceNumber", "InvoiceDate", "LateCharges", "UserID"}));
     const int first = sizeOf(encounters_);
     const int firstToday = first + sizeOf(list) - todaysVisits;
     const int featuredVisits[] = {1, 4, 5};
@@ -1534,8 +1547,7 @@ void Generator::visits()
 
 // Saves of the past, in the order they happened: one reference number per save, one request
 // number per line, each line with the records its save wrote beside the request master.
-void Generator::history()
-{
+void Generator::history() {
     struct Save {
         Stamp time;
         int encounter;
@@ -1567,7 +1579,7 @@ void Generator::history()
         saves.push_back({officeTime(std::min(from, e.chargeEnd), e.chargeEnd), encounter, count});
         lines += count;
     }
-    std::sort(saves.begin(), saves.end(), [](const Save& a, const Save& b) {
+    std::stable_sort(saves.begin(), saves.end(), [](const Save& a, const Save& b) {
         return a.time != b.time ? a.time < b.time : a.encounter < b.encounter;
     });
     for (const Save& save : saves) {
@@ -1578,8 +1590,40 @@ void Generator::history()
     }
 }
 
-void Generator::chargeSave(int encounter, Stamp time, int lineCount)
-{
+void Generator::addRequestLine(const RequestLine& line) {
+    // The saves send empty texts, not nulls, for the parts a line leaves blank.
+    const auto sent = [this](const QString& value) { return value.isNull() ? empty_ : value; };
+    rows_.master.run({line.requestNum,
+                      line.refNum,
+                      line.hospNum,
+                      line.idNum,
+                      line.item,
+                      line.revenue,
+                      line.amount,
+                      line.quantity,
+                      line.doctor,
+                      empty_,
+                      line.patientType,
+                      line.transDate,
+                      line.user,
+                      sent(line.nurseRequestNum),
+                      sent(line.formType),
+                      line.readerFee,
+                      empty_,
+                      0.0,
+                      QString(QLatin1Char(line.status)),
+                      orNull(line.resultDate)});
+}
+
+// When the result of an exam charged at `charged` was written: exams older than three days all
+// have theirs, a third of the more recent ones too; -1 while it is awaited.
+Stamp Generator::resultTime(Stamp charged) {
+    if (charged < now_ - 3 * day || (charged < now_ - 4 * hour && random_.percent(30)))
+        return std::min(charged + random_.between(60, 48 * 60) * minute, now_ - 15 * minute);
+    return -1;
+}
+
+void Generator::chargeSave(int encounter, Stamp time, int lineCount) {
     Encounter& e = encounters_[static_cast<std::size_t>(encounter)];
     const Person& person = personOf(e);
     const QString type = e.kind == 'I' ? QStringLiteral("I") : QStringLiteral("O");
@@ -1596,7 +1640,7 @@ void Generator::chargeSave(int encounter, Stamp time, int lineCount)
     std::vector<Kind> kinds;
     for (int i = 0; i < lineCount; ++i) {
         const int roll = random_.below(100);
-        kinds.push_back(fromNurse    ? Procedure
+        kinds.push_back(fromNurse   ? Procedure
                         : roll < 14 ? Medicine
                         : roll < 26 ? Supply
                         : roll < 40 ? Fee
@@ -1609,20 +1653,46 @@ void Generator::chargeSave(int encounter, Stamp time, int lineCount)
         const QString requestNum = QString::number(nextRequestNum_++);
         if (kind == Medicine || kind == Supply) {
             const Stock& stock = distinctStock(items, kind == Medicine ? medicines_ : supplies_);
-            const double quantity = kind == Medicine ? random_.between(1, 2) : random_.between(1, 5);
+            const double quantity =
+                kind == Medicine ? random_.between(1, 2) : random_.between(1, 5);
             const double price = e.kind == 'I' ? stock.priceIn : stock.priceOut;
             const double amount = cents(price * quantity * (markUp ? 1.5 : 1.0));
-            rows_.master.run({requestNum, refNum, person.hospNum, e.idNum, stock.code,
-                              kind == Medicine ? QStringLiteral("LM") : QStringLiteral("LC"),
-                              amount, quantity, requestingDoctor, empty_, type, charged, user,
-                              empty_, empty_, 1, empty_, 0.0, QStringLiteral("X"), QVariant()});
+            addRequestLine(
+                {.requestNum = requestNum,
+                 .refNum = refNum,
+                 .hospNum = person.hospNum,
+                 .idNum = e.idNum,
+                 .item = stock.code,
+                 .revenue = kind == Medicine ? QStringLiteral("LM") : QStringLiteral("LC"),
+                 .amount = amount,
+                 .quantity = quantity,
+                 .doctor = requestingDoctor,
+                 .patientType = type,
+                 .transDate = charged,
+                 .user = user,
+                 .readerFee = 1});
             const QString store = kind == Medicine ? QStringLiteral("PH") : QStringLiteral("CS");
-            rows_.stockCard.run({person.hospNum, e.idNum, stock.code, charged, refNum, quantity, 0,
-                                 amount, user, QStringLiteral("PRN"), user,
+            rows_.stockCard.run({person.hospNum,
+                                 e.idNum,
+                                 stock.code,
+                                 charged,
+                                 refNum,
+                                 quantity,
+                                 0,
+                                 amount,
+                                 user,
+                                 QStringLiteral("PRN"),
+                                 user,
                                  kind == Medicine ? QStringLiteral("161") : QStringLiteral("28"),
-                                 empty_, roomOf(e), 0, store, store,
+                                 empty_,
+                                 roomOf(e),
+                                 0,
+                                 store,
+                                 store,
                                  e.kind == 'I' ? QStringLiteral("LR") : QStringLiteral("OL"),
-                                 QVariant(), QVariant(), requestNum});
+                                 QVariant(),
+                                 QVariant(),
+                                 requestNum});
             continue;
         }
 
@@ -1636,39 +1706,43 @@ void Generator::chargeSave(int encounter, Stamp time, int lineCount)
         const double price = procedure ? examPrice(e, exam) : random_.pick(professionalFees);
         const double amount = cents(price * quantity * (markUp ? 1.5 : 1.0));
 
-        char status = 'X';
-        Stamp resulted = -1;
         const Stamp revoked = time + random_.between(10, 300) * minute;
-        if (random_.percent(3) && revoked <= e.chargeEnd && revoked < now_) {
-            status = 'R';
-        } else if (procedure && exam.needsResult()
-                   && (time < now_ - 3 * day || (time < now_ - 4 * hour && random_.percent(30)))) {
-            status = 'W';
-            resulted = std::min(time + random_.between(60, 48 * 60) * minute, now_ - 15 * minute);
-        }
+        const bool revoke = random_.percent(3) && revoked <= e.chargeEnd && revoked < now_;
+        const Stamp resulted = !revoke && procedure && exam.needsResult() ? resultTime(time) : -1;
+        const char status = revoke ? 'R' : resulted >= 0 ? 'W' : 'X';
         const QString resultUser = staff();
         const QString nurseRequestNum =
             fromNurse ? QString::number(nextNurseRequest_++) : requestNum;
-        rows_.master.run({requestNum, refNum, person.hospNum, e.idNum, item, revenue, amount,
-                          quantity, requestingDoctor, empty_, type, charged, user, nurseRequestNum,
-                          procedure ? exam.formType : empty_, procedure ? 0 : 1, empty_, 0.0,
-                          QString(QLatin1Char(status)),
-                          resulted < 0 ? QVariant() : QVariant(text(resulted))});
+        addRequestLine({.requestNum = requestNum,
+                        .refNum = refNum,
+                        .hospNum = person.hospNum,
+                        .idNum = e.idNum,
+                        .item = item,
+                        .revenue = revenue,
+                        .amount = amount,
+                        .quantity = quantity,
+                        .doctor = requestingDoctor,
+                        .patientType = type,
+                        .transDate = charged,
+                        .user = user,
+                        .nurseRequestNum = nurseRequestNum,
+                        .formType = procedure ? exam.formType : QString(),
+                        .readerFee = procedure ? 0 : 1,
+                        .status = status,
+                        .resultDate = resulted < 0 ? QString() : text(resulted)});
 
         // A revoked fee line stays in the nurses' records; only procedure lines are withdrawn.
         const QString nurseStatus(QLatin1Char(status == 'R' && !procedure ? 'X' : status));
         const QVariant resultBy = status == 'W' ? QVariant(resultUser) : QVariant();
         const QVariant resultDate = status == 'W' ? QVariant(text(resulted)) : QVariant();
         if (fromNurse) {
-            const Stamp requested =
-                std::max(e.start, time - random_.between(20, 360) * minute);
+            const Stamp requested = std::max(e.start, time - random_.between(20, 360) * minute);
             const QString nurse = QString::fromUtf8(random_.pick(wardNurses));
-            rows_.nurseRequest.run({nurseRequestNum, e.idNum, person.hospNum, type,
-                                    QStringLiteral("LR"), item, quantity, price,
-                                    random_.percent(10) ? QStringLiteral("Y") : QStringLiteral("N"),
-                                    requestingDoctor, stationOf(e), roomOf(e), text(requested),
-                                    nurse, orNull(QString::fromUtf8(random_.pick(nurseRemarks))),
-                                    refNum, nurseStatus});
+            rows_.nurseRequest.run(
+                {nurseRequestNum, e.idNum, person.hospNum, type, QStringLiteral("LR"), item,
+                 quantity, price, random_.percent(10) ? QStringLiteral("Y") : QStringLiteral("N"),
+                 requestingDoctor, stationOf(e), roomOf(e), text(requested), nurse,
+                 orNull(QString::fromUtf8(random_.pick(nurseRemarks))), refNum, nurseStatus});
             rows_.nurseLog.run({person.hospNum, e.idNum, type, QStringLiteral("LR"), item,
                                 description, quantity, price, nurseRequestNum, refNum,
                                 text(requested), nurse, nurseStatus, user, charged, resultBy,
@@ -1696,8 +1770,7 @@ void Generator::chargeSave(int encounter, Stamp time, int lineCount)
 
 // A walk-in's visit to the cashier: assessed at the OPD rate, paid, then charged by the
 // department under the receipt number.
-void Generator::cashSave(int encounter, Stamp time, int lineCount)
-{
+void Generator::cashSave(int encounter, Stamp time, int lineCount) {
     Encounter& e = encounters_[static_cast<std::size_t>(encounter)];
     const Person& person = personOf(e);
     const QString name = person.fullName();
@@ -1725,19 +1798,23 @@ void Generator::cashSave(int encounter, Stamp time, int lineCount)
         sale.lines.push_back({exam.code, amount, 1.0});
 
         const QString requestNum = QString::number(nextRequestNum_++);
-        char status = 'X';
-        Stamp resulted = -1;
-        if (exam.needsResult()
-            && (time < now_ - 3 * day || (time < now_ - 4 * hour && random_.percent(30)))) {
-            status = 'W';
-            resulted = std::min(time + random_.between(60, 48 * 60) * minute, now_ - 15 * minute);
-        }
-        rows_.master.run({requestNum, orNumber, person.hospNum, person.hospNum, exam.code,
-                          QStringLiteral("LR"), amount, 1.0, requestingDoctor, empty_,
-                          QStringLiteral("O"), text(time), user, empty_, exam.formType, 0, empty_,
-                          0.0, QString(QLatin1Char(status)),
-                          resulted < 0 ? QVariant() : QVariant(text(resulted))});
-        if (status == 'W')
+        const Stamp resulted = exam.needsResult() ? resultTime(time) : -1;
+        addRequestLine({.requestNum = requestNum,
+                        .refNum = orNumber,
+                        .hospNum = person.hospNum,
+                        .idNum = person.hospNum,
+                        .item = exam.code,
+                        .revenue = QStringLiteral("LR"),
+                        .amount = amount,
+                        .quantity = 1,
+                        .doctor = requestingDoctor,
+                        .patientType = QStringLiteral("O"),
+                        .transDate = text(time),
+                        .user = user,
+                        .formType = exam.formType,
+                        .status = resulted < 0 ? 'X' : 'W',
+                        .resultDate = resulted < 0 ? QString() : text(resulted)});
+        if (resulted >= 0)
             result(requestNum, e, exam, time, resulted, staff(), requestingDoctor,
                    QStringLiteral("O"));
         if (exam.olExam)
@@ -1752,12 +1829,10 @@ void Generator::cashSave(int encounter, Stamp time, int lineCount)
 
 void Generator::result(const QString& requestNum, const Encounter& e, const Exam& exam,
                        Stamp charged, Stamp resulted, const QString& user,
-                       const QString& requestingDoctor, const QString& patientType)
-{
+                       const QString& requestingDoctor, const QString& patientType) {
     const QString when = text(resulted);
     rows_.logBook.run({requestNum, personOf(e).hospNum, e.idNum, exam.code, text(charged), when,
-                       patientType, user, requestingDoctor, exam.formType,
-                       doctor(eyeDoctor()).id});
+                       patientType, user, requestingDoctor, exam.formType, doctor(eyeDoctor()).id});
     if (exam.formType == u"A")
         rows_.visual.run({requestNum, e.idNum, when, QString::fromUtf8(random_.pick(indications)),
                           QString::fromUtf8(random_.pick(fieldFindings)),
@@ -1773,8 +1848,7 @@ void Generator::result(const QString& requestNum, const Encounter& e, const Exam
 }
 
 void Generator::treatmentSessions(Encounter& e, const QString& refNum, const Exam& exam,
-                                  Stamp charged)
-{
+                                  Stamp charged) {
     const int count = random_.between(1, e.kind == 'I' ? 3 : 2);
     Stamp posted = charged + random_.between(20, 120) * minute;
     for (int i = 0; i < count && posted < now_; ++i) {
@@ -1787,8 +1861,7 @@ void Generator::treatmentSessions(Encounter& e, const QString& refNum, const Exa
 }
 
 // Exams the wards and clinics asked for this morning, not yet charged.
-void Generator::nurseRequests()
-{
+void Generator::nurseRequests() {
     for (std::size_t n = 0; n < nurseRequestEncounters_.size(); ++n) {
         const Encounter& e = encounters_[static_cast<std::size_t>(nurseRequestEncounters_[n])];
         const Person& person = personOf(e);
@@ -1815,12 +1888,11 @@ void Generator::nurseRequests()
 }
 
 // Out-patient requests of the clinics waiting to be printed in the departments.
-void Generator::outPatientRequests()
-{
-    Statement request(db_, insertSql(QStringLiteral("Patient_Data.tbOPDCommunicationFile"),
-                                     {"RequestNum", "IdNum", "HospNum", "RevenueID", "ItemID",
-                                      "Quantity", "Amount", "DoctorID", "RequestDate",
-                                      "RequestBy", "Remarks", "Printed"}));
+void Generator::outPatientRequests() {
+    Statement request(
+        db_, insertSql(QStringLiteral("Patient_Data.tbOPDCommunicationFile"),
+                       {"RequestNum", "IdNum", "HospNum", "RevenueID", "ItemID", "Quantity",
+                        "Amount", "DoctorID", "RequestDate", "RequestBy", "Remarks", "Printed"}));
     int row = 0;
     for (int index : printingVisits_) {
         const Encounter& e = encounters_[static_cast<std::size_t>(index)];
@@ -1832,8 +1904,8 @@ void Generator::outPatientRequests()
             const Exam& exam = distinctExam(items, false);
             request.run({requestNum, e.idNum, personOf(e).hospNum, QStringLiteral("LR"), exam.code,
                          1.0, examPrice(e, exam), doctor(e.doctor).id, text(requested),
-                         QStringLiteral("RN C. ALCANTARA"), orNull(QString::fromUtf8(
-                                                               random_.pick(nurseRemarks))),
+                         QStringLiteral("RN C. ALCANTARA"),
+                         orNull(QString::fromUtf8(random_.pick(nurseRemarks))),
                          row < 2   ? QVariant(QStringLiteral("Y"))
                          : row < 4 ? QVariant(QStringLiteral("N"))
                                    : QVariant()});
@@ -1841,14 +1913,12 @@ void Generator::outPatientRequests()
         // Requests of other departments share the file.
         if (index == printingVisits_.front())
             request.run({requestNum, e.idNum, personOf(e).hospNum, QStringLiteral("XR"),
-                         QStringLiteral("XR02"), 1.0, 1200.0, doctor(e.doctor).id,
-                         text(requested), QStringLiteral("RN C. ALCANTARA"), QVariant(),
-                         QStringLiteral("N")});
+                         QStringLiteral("XR02"), 1.0, 1200.0, doctor(e.doctor).id, text(requested),
+                         QStringLiteral("RN C. ALCANTARA"), QVariant(), QStringLiteral("N")});
     }
 }
 
-void Generator::dischargeNotices()
-{
+void Generator::dischargeNotices() {
     Statement notice(db_, insertSql(QStringLiteral("Station.tbDischargeNotice"),
                                     {"IdNum", "HospNum", "RoomID", "NoticeDate", "OrderedDate",
                                      "DischargeNurse", "Remarks"}));
@@ -1862,31 +1932,30 @@ void Generator::dischargeNotices()
     for (std::size_t k = 0; k < noticeAdmissions_.size(); ++k) {
         const Encounter& e = encounters_[static_cast<std::size_t>(noticeAdmissions_[k])];
         const Stamp noticed = std::max(e.start + hour, now_ - random_.between(40, 270) * minute);
-        const Stamp ordered = std::max(e.start + 30 * minute,
-                                       noticed - random_.between(30, 180) * minute);
+        const Stamp ordered =
+            std::max(e.start + 30 * minute, noticed - random_.between(30, 180) * minute);
         notice.run({e.idNum, personOf(e).hospNum, roomOf(e), text(noticed), text(ordered),
                     QString::fromUtf8(random_.pick(wardNurses)),
                     QString::fromUtf8(noticeRemarks[k % std::size(noticeRemarks)])});
         if (k < 2)
-            clearance.run({e.idNum, QStringLiteral("LR"), employeeCodes_[k == 0 ? 0 : 3],
-                           text(std::min(noticed + random_.between(10, 30) * minute,
-                                         now_ - 2 * minute)),
-                           clearRemarks[k], 1});
+            clearance.run(
+                {e.idNum, QStringLiteral("LR"), employeeCodes_[k == 0 ? 0 : 3],
+                 text(std::min(noticed + random_.between(10, 30) * minute, now_ - 2 * minute)),
+                 clearRemarks[k], 1});
     }
 }
 
-QString Generator::assess(const QString& idNum, const Person& person, Stamp at,
-                          const std::vector<AssessedLine>& lines, const QString& orNumber,
-                          Stamp paid, Stamp revoked)
-{
+void Generator::assess(const QString& idNum, const Person& person, Stamp at,
+                       const std::vector<AssessedLine>& lines, const QString& orNumber, Stamp paid,
+                       Stamp revoked) {
     const QString assessment = QString::number(++lastAssessment_) + QStringLiteral("LR");
     const QString user = staff();
     double total = 0;
     for (const AssessedLine& line : lines) {
         rows_.cashAssessment.run(
             {QString::number(++lastCashRequest_) + QStringLiteral("LR"), assessment, idNum,
-             person.hospNum, person.fullName(), text(at), line.item, line.revenue,
-             line.department, line.amount, line.quantity, user, orNull(orNumber),
+             person.hospNum, person.fullName(), text(at), line.item, line.revenue, line.department,
+             line.amount, line.quantity, user, orNull(orNumber),
              orNumber.isEmpty() ? QVariant() : QVariant(text(paid)),
              revoked < 0 ? QVariant() : QVariant(QStringLiteral("R")),
              revoked < 0 ? QVariant() : QVariant(employeeCodes_[3]),
@@ -1896,18 +1965,16 @@ QString Generator::assess(const QString& idNum, const Person& person, Stamp at,
     if (!orNumber.isEmpty())
         rows_.cashReceipt.run({orNumber, text(paid), person.hospNum, person.fullName(),
                                cents(total), QString::fromLatin1(cashierCode), QVariant()});
-    return assessment;
 }
 
-void Generator::cashAssessments()
-{
+void Generator::cashAssessments() {
     const auto examLines = [&](int count) {
         std::vector<AssessedLine> lines;
         QStringList items;
         for (int i = 0; i < count; ++i) {
             const Exam& exam = distinctExam(items, false);
-            lines.push_back({exam.code, QStringLiteral("LR"), QStringLiteral("LR"),
-                             exam.rates[0], 1.0});
+            lines.push_back(
+                {exam.code, QStringLiteral("LR"), QStringLiteral("LR"), exam.rates[0], 1.0});
         }
         return lines;
     };
@@ -1934,9 +2001,10 @@ void Generator::cashAssessments()
     assess(walkIn.idNum, personOf(walkIn), now_ - 25 * minute, examLines(1), QString(), -1, -1);
     const Encounter& confined = encounters_[static_cast<std::size_t>(cashBasisAdmissions_[0])];
     std::vector<AssessedLine> confinedLines = examLines(1);
-    confinedLines.push_back({doctor(confined.doctor).id, QStringLiteral("MD"),
-                             QStringLiteral("LR"), 1500.0, 1.0});
-    assess(confined.idNum, personOf(confined), now_ - 50 * minute, confinedLines, QString(), -1, -1);
+    confinedLines.push_back(
+        {doctor(confined.doctor).id, QStringLiteral("MD"), QStringLiteral("LR"), 1500.0, 1.0});
+    assess(confined.idNum, personOf(confined), now_ - 50 * minute, confinedLines, QString(), -1,
+           -1);
     const Encounter& visit = encounters_[static_cast<std::size_t>(openAssessmentVisit_)];
     assess(visit.idNum, personOf(visit), now_ - 15 * minute, examLines(2), QString(), -1, -1);
 
@@ -1956,44 +2024,54 @@ void Generator::cashAssessments()
         const CashSale& sale = recentCashSales_[i];
         const CashLine& line = sale.lines.front();
         const Stamp advised = std::min(sale.paid + 2 * hour, now_ - 30 * minute);
-        advice.run({QStringLiteral("LR"), QStringLiteral("LR") + QString::number(nextAdvice_++),
-                    line.item, sale.orNumber, sale.name, line.amount, line.quantity,
-                    cents(line.amount * line.quantity), staff(), text(advised),
-                    i == 0 ? QVariant(QStringLiteral("R")) : QVariant(),
-                    i == 0 ? QVariant(QString::fromLatin1(cashierCode)) : QVariant(),
-                    i == 0 ? QVariant(text(std::min(advised + hour, now_ - 10 * minute)))
-                           : QVariant()});
+        advice.run(
+            {QStringLiteral("LR"), QStringLiteral("LR") + QString::number(nextAdvice_++), line.item,
+             sale.orNumber, sale.name, line.amount, line.quantity,
+             cents(line.amount * line.quantity), staff(), text(advised),
+             i == 0 ? QVariant(QStringLiteral("R")) : QVariant(),
+             i == 0 ? QVariant(QString::fromLatin1(cashierCode)) : QVariant(),
+             i == 0 ? QVariant(text(std::min(advised + hour, now_ - 10 * minute))) : QVariant()});
     }
 }
 
 // Late charges of two discharged patients whose bills were already made, entered through
 // receivable entry under the shared counters.
-void Generator::lateCharges()
-{
-    Statement shared(db_, insertSql(QStringLiteral("Cardio.tbCardioMaster"),
-                                    {"RequestNum", "RefNum", "HospNum", "IdNum", "ItemID",
-                                     "RevenueID", "Amount", "Quantity", "DoctorID", "DoctorName",
-                                     "PatientType", "TransDate", "UserID", "NurseRequestNum",
-                                     "FormType", "ReaderFee", "Remarks", "Discount",
-                                     "ReadingDoctorID", "ReadingDoctorName", "ReadersFee",
-                                     "ForResult", "RequestStatus"}));
+void Generator::lateCharges() {
+    Statement shared(
+        db_, insertSql(QStringLiteral("Cardio.tbCardioMaster"),
+                       {"RequestNum", "RefNum",          "HospNum",         "IdNum",
+                        "ItemID",     "RevenueID",       "Amount",          "Quantity",
+                        "DoctorID",   "DoctorName",      "PatientType",     "TransDate",
+                        "UserID",     "NurseRequestNum", "FormType",        "ReaderFee",
+                        "Remarks",    "Discount",        "ReadingDoctorID", "ReadingDoctorName",
+                        "ReadersFee", "ForResult",       "RequestStatus"}));
     Statement receivable(db_, insertSql(QStringLiteral("Billing.tbReceivableOtherInfo"),
                                         {"IdNum", "OtherInfo", "LastUpdate"}));
     for (std::size_t k = 0; k < lateChargeAdmissions_.size(); ++k) {
         const Encounter& e = encounters_[static_cast<std::size_t>(lateChargeAdmissions_[k])];
         const Person& person = personOf(e);
         const QString refNum = QStringLiteral("C%1R").arg(nextCardioSlip_++);
-        const Stamp at = clinicHours(std::max(e.billing + hour, now_ - 2 * day), now_ - 10 * minute);
+        const Stamp at =
+            clinicHours(std::max(e.billing + hour, now_ - 2 * day), now_ - 10 * minute);
         const QString when = text(at);
         const QString user = staff();
         const QString requesting = doctor(e.doctor).id;
 
         const Exam& exam = examFor(false);
         const QString requestNum = QString::number(nextCardioRequest_++);
-        rows_.master.run({requestNum, refNum, person.hospNum, e.idNum, exam.code,
-                          QStringLiteral("LR"), exam.rates[0], 1.0, requesting, empty_,
-                          QStringLiteral("I"), when, user, requestNum, empty_, 0, empty_, 0.0,
-                          QStringLiteral("X"), QVariant()});
+        addRequestLine({.requestNum = requestNum,
+                        .refNum = refNum,
+                        .hospNum = person.hospNum,
+                        .idNum = e.idNum,
+                        .item = exam.code,
+                        .revenue = QStringLiteral("LR"),
+                        .amount = exam.rates[0],
+                        .quantity = 1,
+                        .doctor = requesting,
+                        .patientType = QStringLiteral("I"),
+                        .transDate = when,
+                        .user = user,
+                        .nurseRequestNum = requestNum});
         rows_.bill.run({QStringLiteral("O"), e.idNum, when, refNum, exam.code, exam.rates[0],
                         QStringLiteral("LR"), user, 1.0, empty_, QStringLiteral("D"), requesting,
                         empty_});
@@ -2003,21 +2081,39 @@ void Generator::lateCharges()
             rows_.bill.run({QStringLiteral("I"), e.idNum, when, refNum, reader, 2000.0,
                             QStringLiteral("MD"), user, 1.0, QStringLiteral("HS"),
                             QStringLiteral("P"), requesting, empty_});
-            shared.run({feeRequest, refNum, person.hospNum, e.idNum, reader, QStringLiteral("MD"),
-                        2000.0, 1.0, requesting, empty_, QStringLiteral("I"), when, user,
-                        feeRequest, empty_, 1, empty_, 0.0, empty_, empty_, 0.0,
-                        QStringLiteral("N"), QStringLiteral("X")});
+            shared.run({feeRequest,
+                        refNum,
+                        person.hospNum,
+                        e.idNum,
+                        reader,
+                        QStringLiteral("MD"),
+                        2000.0,
+                        1.0,
+                        requesting,
+                        empty_,
+                        QStringLiteral("I"),
+                        when,
+                        user,
+                        feeRequest,
+                        empty_,
+                        1,
+                        empty_,
+                        0.0,
+                        empty_,
+                        empty_,
+                        0.0,
+                        QStringLiteral("N"),
+                        QStringLiteral("X")});
         }
         receivable.run({e.idNum, 0, when});
     }
 }
 
 // Two weeks of the department's runs of the program, all logged out.
-void Generator::userLogs()
-{
-    Statement log(db_, insertSql(QStringLiteral("Clinical_Area.tbLaser_UserLogin"),
-                                 {"LogSequence", "EmployeeID", "LoginDate", "LogOutDate",
-                                  "Remarks"}));
+void Generator::userLogs() {
+    Statement log(db_,
+                  insertSql(QStringLiteral("Clinical_Area.tbLaser_UserLogin"),
+                            {"LogSequence", "EmployeeID", "LoginDate", "LogOutDate", "Remarks"}));
     int sequence = 0;
     const QDate today(2026, 12, 11);
     for (QDate date = today.addDays(-14); date < today; date = date.addDays(1)) {
@@ -2037,8 +2133,7 @@ void Generator::userLogs()
     }
 }
 
-void Generator::counters()
-{
+void Generator::counters() {
     Statement(db_, QStringLiteral("INSERT INTO Clinical_Area.tbLaserSlip (ChargeSlip, RequestNum) "
                                   "VALUES (?, ?)"))
         .run({nextChargeSlip_, nextRequestNum_});
@@ -2056,8 +2151,7 @@ void Generator::counters()
 
 } // namespace
 
-void generateDemoHospital(QSqlDatabase& db, DemoSize size)
-{
+void generateDemoHospital(QSqlDatabase& db, DemoSize size) {
     Generator(db, size == DemoSize::Bench ? benchSizes : demoSizes).run();
 }
 

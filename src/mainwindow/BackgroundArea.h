@@ -5,6 +5,8 @@
 
 // The frame's work area: a plain colour with the department's picture in the middle.
 class BackgroundArea : public QMdiArea {
+    Q_OBJECT
+
 public:
     explicit BackgroundArea(QWidget* parent = nullptr);
     bool loadPicture(const QString& path);

@@ -15,5 +15,5 @@ FROM Clinical_Area.tbLaserMaster l
 LEFT JOIN Patient_Data.tbMaster m ON m.HospNum = l.HospNum
 LEFT JOIN Patient_Data.tbCashPatient c ON c.HospNum = l.HospNum
 LEFT JOIN Build_File.tbcoOtherRevenue r ON r.OtherRevenueID = l.ItemID
-WHERE l.RequestStatus = 'X' AND l.FormType IN ('A', 'B')
+WHERE l.RequestStatus = 'X' AND l.FormType IN ('A', 'B') AND l.RevenueID = 'LR'
 ORDER BY l.TransDate DESC, l.RequestNum;

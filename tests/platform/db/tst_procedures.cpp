@@ -51,16 +51,19 @@ void TestProcedures::argumentsTakeTheirParametersTypes_data()
     QTest::addColumn<QString>("body");
     QTest::addColumn<double>("amount");
     QTest::addColumn<QString>("stored");
+    QTest::addColumn<bool>("bodyIsNull");
 
     QTest::newRow("defaults for missing trailing arguments")
-        << "Clinical_Area..sp_Test_AddNote '10','A'" << "none" << 0.0 << "";
+        << "Clinical_Area..sp_Test_AddNote '10','A'" << "none" << 0.0 << "" << false;
     QTest::newRow("names without letter case, money with commas, date-time text")
         << "CLINICAL_AREA..SP_TEST_ADDNOTE '10','B','x','1,500.25','12/11/2026 07:30:00 PM'" << "x"
-        << 1500.25 << "2026-12-11 19:30:00.000";
+        << 1500.25 << "2026-12-11 19:30:00.000" << false;
     QTest::newRow("date alone, bare number") << "Clinical_Area..sp_Test_AddNote 10,'C','y',-2,'12/01/2026'"
-                                             << "y" << -2.0 << "2026-12-01 00:00:00.000";
-    QTest::newRow("empty money and date") << "sp_Test_AddNote '10','D','','',''" << "" << 0.0 << "";
-    QTest::newRow("explicit null") << "Clinical_Area..sp_Test_AddNote '10','E',NULL" << "" << 0.0 << "";
+                                             << "y" << -2.0 << "2026-12-01 00:00:00.000" << false;
+    QTest::newRow("empty text, money and date") << "sp_Test_AddNote '10','D','','',''" << "" << 0.0 << ""
+                                                << false;
+    QTest::newRow("explicit null") << "Clinical_Area..sp_Test_AddNote '10','E',NULL" << "" << 0.0 << ""
+                                   << true;
 }
 
 void TestProcedures::argumentsTakeTheirParametersTypes()
@@ -69,7 +72,9 @@ void TestProcedures::argumentsTakeTheirParametersTypes()
     QFETCH(QString, body);
     QFETCH(double, amount);
     QFETCH(QString, stored);
+    QFETCH(bool, bodyIsNull);
     db::RowSet row = connection_->open(call);
+    QCOMPARE(row.field("Body").isNull(), bodyIsNull);
     QCOMPARE(row.count(), 1);
     QCOMPARE(row.field("Body").toString(), body);
     QCOMPARE(row.field("Amount").toDouble(), amount);

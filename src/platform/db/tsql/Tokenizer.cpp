@@ -93,7 +93,8 @@ private:
 
     Token string(qsizetype start)
     {
-        QString value;
+        // Empty text is a value, not NULL.
+        QString value = QStringLiteral("");
         ++pos_;
         for (;;) {
             if (pos_ >= text_.size())
