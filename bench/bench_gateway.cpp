@@ -16,18 +16,20 @@ namespace {
 
 using db::tsql::EmbeddedFolder;
 
-const QString oneRow = QStringLiteral("SELECT * FROM Patient_Data..tbMaster WHERE HospNum = '00100001'");
+const QString oneRow =
+    QStringLiteral("SELECT * FROM Patient_Data..tbMaster WHERE HospNum = '00100001'");
 const QString advance =
     QStringLiteral("Update Clinical_Area..tbLaserSlip set ChargeSlip = ChargeSlip + 1");
-const QString lastName = QStringLiteral("SELECT top 100 * FROM Patient_Data..tbMaster WHERE LastName "
-                                        "LIKE 'SANTOS%' ORDER BY LastName, FirstName");
+const QString lastName =
+    QStringLiteral("SELECT top 100 * FROM Patient_Data..tbMaster WHERE LastName "
+                   "LIKE 'SANTOS%' ORDER BY LastName, FirstName");
 
 QString hospital(const QString& name, hospitaldb::DemoSize size)
 {
     const QString folder = QDir(QStringLiteral(BENCH_DATA_DIR)).filePath(name);
     if (!EmbeddedFolder::problem(folder).isEmpty()) {
-        std::cerr << "Creating the " << name.toStdString() << " hospital in " << folder.toStdString()
-                  << " ...\n";
+        std::cerr << "Creating the " << name.toStdString() << " hospital in "
+                  << folder.toStdString() << " ...\n";
         hospitaldb::HospitalCreator::create(folder, size, true);
     }
     return folder;
@@ -40,7 +42,8 @@ std::unique_ptr<db::Connection> connect(const QString& folder)
 
 std::string translated(const QString& statement)
 {
-    return db::tsql::Translator::translate(statement, QDateTime::currentDateTime(), false).sql.toStdString();
+    return db::tsql::Translator::translate(statement, QDateTime::currentDateTime(), false)
+        .sql.toStdString();
 }
 
 // A raw SQLite connection with the nine databases attached as the gateway attaches them.
@@ -161,14 +164,16 @@ public:
         const auto ratio = [&](const char* gateway, const char* raw) {
             return seconds_.at(gateway) / seconds_.at(raw);
         };
-        std::cout << "\nratio gateway/raw, one-row SELECT:        " << ratio("Gateway_OneRowSelect", "Raw_OneRowSelect")
-                  << " (goal <= 1.5)\n"
+        std::cout << "\nratio gateway/raw, one-row SELECT:        "
+                  << ratio("Gateway_OneRowSelect", "Raw_OneRowSelect") << " (goal <= 1.5)\n"
                   << "  against raw with the statement prepared once: "
                   << ratio("Gateway_OneRowSelect", "Raw_OneRowSelectPreparedOnce") << "\n"
                   << "ratio gateway/raw, counter transaction:   "
-                  << ratio("Gateway_CounterTransaction", "Raw_CounterTransaction") << " (goal <= 1.5)\n"
+                  << ratio("Gateway_CounterTransaction", "Raw_CounterTransaction")
+                  << " (goal <= 1.5)\n"
                   << "last-name search on the bench hospital:   "
-                  << seconds_.at("Gateway_LastNameSearchOnBenchHospital") * 1e3 << " ms median (goal < 5 ms)\n";
+                  << seconds_.at("Gateway_LastNameSearchOnBenchHospital") * 1e3
+                  << " ms median (goal < 5 ms)\n";
     }
 
 private:

@@ -50,7 +50,8 @@ constexpr Sizes benchSizes{200000, 45000, 150000, 20000, 1000000, 1826};
 // splitmix64: small, fast and the same on every platform.
 class Random {
 public:
-    std::uint64_t next() {
+    std::uint64_t next()
+    {
         std::uint64_t z = (state_ += 0x9e3779b97f4a7c15ULL);
         z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
         z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
@@ -60,7 +61,8 @@ public:
     qint64 below64(qint64 n) { return static_cast<qint64>(next() % static_cast<std::uint64_t>(n)); }
     int between(int low, int high) { return low + below(high - low + 1); }
     bool percent(int chance) { return below(100) < chance; }
-    template <typename Container> const auto& pick(const Container& items) {
+    template <typename Container> const auto& pick(const Container& items)
+    {
         return items[static_cast<std::size_t>(below(static_cast<int>(std::size(items))))];
     }
 
@@ -75,26 +77,31 @@ constexpr Stamp minute = 60;
 constexpr Stamp hour = 60 * minute;
 constexpr Stamp day = 24 * hour;
 
-QDate epochDate() {
+QDate epochDate()
+{
     return QDate(1920, 1, 1);
 }
 
-Stamp stampAt(const QDate& date, int hours, int minutes = 0) {
+Stamp stampAt(const QDate& date, int hours, int minutes = 0)
+{
     return epochDate().daysTo(date) * day + hours * hour + minutes * minute;
 }
 
-QDate dateOf(Stamp stamp) {
+QDate dateOf(Stamp stamp)
+{
     return epochDate().addDays(stamp / day);
 }
 
-int hourOf(Stamp stamp) {
+int hourOf(Stamp stamp)
+{
     return static_cast<int>(stamp % day / hour);
 }
 
 // Day texts are made once, so that millions of date-times are written without QDateTime.
 class Calendar {
 public:
-    Calendar() {
+    Calendar()
+    {
         const QDate last(2028, 12, 31);
         for (QDate date = epochDate(); date <= last; date = date.addDays(1)) {
             const QByteArray text = date.toString(u"yyyy-MM-dd").toLatin1();
@@ -105,7 +112,8 @@ public:
     }
 
     // "yyyy-MM-dd hh:mm:ss.zzz", the stored form of a date-time.
-    QString text(Stamp stamp) const {
+    QString text(Stamp stamp) const
+    {
         const int seconds = static_cast<int>(stamp % day);
         char buffer[23];
         std::memcpy(buffer, days_[static_cast<std::size_t>(stamp / day)].data(), 10);
@@ -122,7 +130,8 @@ public:
     QString dateText(const QDate& date) const { return text(stampAt(date, 0)); }
 
 private:
-    static void putTwoDigits(char* out, int value) {
+    static void putTwoDigits(char* out, int value)
+    {
         out[0] = static_cast<char>('0' + value / 10);
         out[1] = static_cast<char>('0' + value % 10);
     }
@@ -134,13 +143,15 @@ class Statement {
 public:
     Statement(QSqlDatabase& db, const QString& sql)
         : query_(db)
-        , sql_(sql) {
+        , sql_(sql)
+    {
         query_.setForwardOnly(true);
         if (!query_.prepare(sql_))
             fail();
     }
 
-    void run(std::initializer_list<QVariant> values) {
+    void run(std::initializer_list<QVariant> values)
+    {
         int position = 0;
         for (const QVariant& value : values)
             query_.bindValue(position++, value);
@@ -149,7 +160,8 @@ public:
     }
 
 private:
-    [[noreturn]] void fail() const {
+    [[noreturn]] void fail() const
+    {
         throw std::runtime_error(
             (sql_ + QStringLiteral("\n") + query_.lastError().text()).toStdString());
     }
@@ -158,7 +170,8 @@ private:
     QString sql_;
 };
 
-QString insertSql(const QString& table, const QStringList& columns) {
+QString insertSql(const QString& table, const QStringList& columns)
+{
     QStringList marks;
     for (qsizetype i = 0; i < columns.size(); ++i)
         marks << QStringLiteral("?");
@@ -166,19 +179,23 @@ QString insertSql(const QString& table, const QStringList& columns) {
         .arg(table, columns.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")));
 }
 
-QVariant orNull(const QString& text) {
+QVariant orNull(const QString& text)
+{
     return text.isEmpty() ? QVariant() : QVariant(text);
 }
 
-double cents(double value) {
+double cents(double value)
+{
     return std::round(value * 100.0) / 100.0;
 }
 
-QString padded(qint64 number, int width) {
+QString padded(qint64 number, int width)
+{
     return QStringLiteral("%1").arg(number, width, 10, QLatin1Char('0'));
 }
 
-template <typename Container> int sizeOf(const Container& items) {
+template <typename Container> int sizeOf(const Container& items)
+{
     return static_cast<int>(std::size(items));
 }
 
@@ -714,7 +731,8 @@ struct Person {
     QString middle;
     QString sex;
     QDate birth;
-    QString fullName() const {
+    QString fullName() const
+    {
         return last + QStringLiteral(", ") + first + QLatin1Char(' ') + middle;
     }
 };
@@ -749,7 +767,8 @@ struct CashSale {
     std::vector<CashLine> lines;
 };
 
-int yearsBetween(const QDate& birth, const QDate& on) {
+int yearsBetween(const QDate& birth, const QDate& on)
+{
     int years = on.year() - birth.year();
     if (on.month() < birth.month() || (on.month() == birth.month() && on.day() < birth.day()))
         --years;
@@ -846,7 +865,8 @@ struct Inserts {
                                         "RecordStatus", "RevokedBy", "RevokedDate", "Served"}))
         , cashReceipt(db, insertSql(QStringLiteral("Billing.tbCashOR"),
                                     {"ORNumber", "ORDate", "HospNum", "PaymentFrom", "Amount",
-                                     "CashierID", "RecordStatus"})) {}
+                                     "CashierID", "RecordStatus"}))
+    {}
 
     Statement master;
     Statement bill;
@@ -877,9 +897,11 @@ public:
         , sizes_(sizes)
         , rows_(db)
         , now_(stampAt(QDate(2026, 12, 11), 10, 30))
-        , historyStart_(now_ - sizes.historyDays * day) {}
+        , historyStart_(now_ - sizes.historyDays * day)
+    {}
 
-    void run() {
+    void run()
+    {
         hospitalInfo();
         masterFiles();
         employees();
@@ -931,11 +953,13 @@ private:
 
     Person randomPerson();
     std::vector<int> takeRoles(int count);
-    const Person& personOf(const Encounter& e) const {
+    const Person& personOf(const Encounter& e) const
+    {
         return e.kind == 'W' ? cashPatients_[static_cast<std::size_t>(e.person)]
                              : patients_[static_cast<std::size_t>(e.person)];
     }
-    const QString& staff() {
+    const QString& staff()
+    {
         return employeeCodes_[static_cast<std::size_t>(random_.below(laserStaff))];
     }
     int eyeDoctor() { return random_.below(eyeDoctors); }
@@ -944,17 +968,20 @@ private:
     const Exam& distinctExam(QStringList& used, bool resultExamsOnly);
     const Stock& distinctStock(QStringList& used, const std::vector<Stock>& stocks);
     double examPrice(const Encounter& e, const Exam& exam) const;
-    QString roomOf(const Encounter& e) const {
+    QString roomOf(const Encounter& e) const
+    {
         return e.room < 0 ? QStringLiteral("OPD") : rooms_[static_cast<std::size_t>(e.room)].id;
     }
-    QString stationOf(const Encounter& e) const {
+    QString stationOf(const Encounter& e) const
+    {
         return e.room < 0 ? QStringLiteral("OPD")
                           : rooms_[static_cast<std::size_t>(e.room)].station;
     }
     bool holidayRate(Stamp time) const;
     Stamp officeTime(Stamp from, Stamp to);
     Stamp clinicHours(Stamp from, Stamp to);
-    QString ageAt(const Person& person, Stamp time) const {
+    QString ageAt(const Person& person, Stamp time) const
+    {
         return QString::number(yearsBetween(person.birth, dateOf(time)));
     }
     QString text(Stamp time) const { return calendar_.text(time); }
@@ -1006,7 +1033,8 @@ private:
     qint64 nextOpdRequest_ = 7100001;
     qint64 nextInvoice_ = 26000001;
 };
-bool Generator::holidayRate(Stamp time) const {
+bool Generator::holidayRate(Stamp time) const
+{
     const int hours = hourOf(time);
     const auto dayIndex = static_cast<std::size_t>(time / day);
     return hours < 8 || hours >= 17 || dateOf(time).dayOfWeek() == Qt::Sunday ||
@@ -1014,7 +1042,8 @@ bool Generator::holidayRate(Stamp time) const {
 }
 
 // A moment between `from` and `to`, mostly in office hours like the department's own work.
-Stamp Generator::officeTime(Stamp from, Stamp to) {
+Stamp Generator::officeTime(Stamp from, Stamp to)
+{
     const Stamp time = from + random_.below64(std::max<Stamp>(to - from, 1));
     if (random_.percent(80)) {
         const Stamp moved = time / day * day + random_.between(8 * 60, 16 * 60 + 45) * minute;
@@ -1025,14 +1054,16 @@ Stamp Generator::officeTime(Stamp from, Stamp to) {
 }
 
 // A moment between `from` and `to` while the clinics and the cashier are open (not on Sundays).
-Stamp Generator::clinicHours(Stamp from, Stamp to) {
+Stamp Generator::clinicHours(Stamp from, Stamp to)
+{
     Stamp date = (from + random_.below64(std::max<Stamp>(to - from, 1))) / day * day;
     if (dateOf(date).dayOfWeek() == Qt::Sunday)
         date += date + day <= to ? day : -day;
     return std::clamp(date + random_.between(7 * 60 + 30, 16 * 60 + 30) * minute, from, to);
 }
 
-const Exam& Generator::examFor(bool resultExamsOnly) {
+const Exam& Generator::examFor(bool resultExamsOnly)
+{
     // Visual fields and angiographies are the department's daily bread.
     if (resultExamsOnly || random_.percent(25))
         return exams_[static_cast<std::size_t>(random_.below(7))];
@@ -1040,7 +1071,8 @@ const Exam& Generator::examFor(bool resultExamsOnly) {
 }
 
 // An item not yet on `used`, which then takes it; a save or request names an item once.
-const Exam& Generator::distinctExam(QStringList& used, bool resultExamsOnly) {
+const Exam& Generator::distinctExam(QStringList& used, bool resultExamsOnly)
+{
     const Exam* exam = &examFor(resultExamsOnly);
     for (int attempt = 0; used.contains(exam->code) && attempt < 8; ++attempt)
         exam = &examFor(resultExamsOnly);
@@ -1048,7 +1080,8 @@ const Exam& Generator::distinctExam(QStringList& used, bool resultExamsOnly) {
     return *exam;
 }
 
-const Stock& Generator::distinctStock(QStringList& used, const std::vector<Stock>& stocks) {
+const Stock& Generator::distinctStock(QStringList& used, const std::vector<Stock>& stocks)
+{
     const Stock* stock = &random_.pick(stocks);
     for (int attempt = 0; used.contains(stock->code) && attempt < 8; ++attempt)
         stock = &random_.pick(stocks);
@@ -1056,14 +1089,16 @@ const Stock& Generator::distinctStock(QStringList& used, const std::vector<Stock
     return *stock;
 }
 
-double Generator::examPrice(const Encounter& e, const Exam& exam) const {
+double Generator::examPrice(const Encounter& e, const Exam& exam) const
+{
     if (e.kind == 'I')
         return exam
             .rates[static_cast<std::size_t>(rooms_[static_cast<std::size_t>(e.room)].roomClass)];
     return e.visitType == 'C' ? exam.rates[1] : exam.rates[0];
 }
 
-Person Generator::randomPerson() {
+Person Generator::randomPerson()
+{
     Person person;
     person.sex = random_.percent(54) ? QStringLiteral("F") : QStringLiteral("M");
     person.last = QString::fromUtf8(random_.pick(lastNames));
@@ -1080,7 +1115,8 @@ Person Generator::randomPerson() {
     return person;
 }
 
-void Generator::hospitalInfo() {
+void Generator::hospitalInfo()
+{
     Statement(db_, insertSql(QStringLiteral("Patient_Data.tbHospitalInfo"),
                              {"Company", "Address1", "Address2", "Telephone", "MtsServerName",
                               "OPDPassword"}))
@@ -1090,7 +1126,8 @@ void Generator::hospitalInfo() {
               QStringLiteral("SIVMC-MTS01"), QStringLiteral("LASER")});
 }
 
-void Generator::masterFiles() {
+void Generator::masterFiles()
+{
     Statement company(db_, insertSql(QStringLiteral("Build_File.tbCoCompany"),
                                      {"AccountNum", "Company", "AccountType", "Address",
                                       "Telephone", "ContactPerson", "CreditLimit", "Active"}));
@@ -1238,7 +1275,8 @@ void Generator::masterFiles() {
         addStock(data, QStringLiteral("S"), supplies_);
 }
 
-void Generator::employees() {
+void Generator::employees()
+{
     Statement employee(
         db_, insertSql(QStringLiteral("Password.tbEmployee"),
                        {"EmployeeCode", "LastName", "FirstName", "MiddleName", "EmployeeName",
@@ -1257,7 +1295,8 @@ void Generator::employees() {
     }
 }
 
-void Generator::registeredPatients() {
+void Generator::registeredPatients()
+{
     Statement master(db_, insertSql(QStringLiteral("Patient_Data.tbMaster"),
                                     {"HospNum", "LastName", "FirstName", "MiddleName", "Sex",
                                      "BirthDate", "CivilStatusID", "HouseStreet", "Barangay",
@@ -1310,7 +1349,8 @@ void Generator::registeredPatients() {
     }
 }
 
-void Generator::cashPatients() {
+void Generator::cashPatients()
+{
     std::vector<Stamp> registered;
     for (int i = 0; i < sizes_.cashPatients; ++i)
         registered.push_back(clinicHours(historyStart_, now_ - 2 * hour));
@@ -1360,7 +1400,8 @@ void Generator::cashPatients() {
     }
 }
 
-void Generator::admissions() {
+void Generator::admissions()
+{
     std::vector<Encounter> list;
     for (int i = 0; i < sizes_.pastAdmissions; ++i) {
         Encounter e;
@@ -1470,7 +1511,8 @@ void Generator::admissions() {
     }
 }
 
-std::vector<int> Generator::takeRoles(int count) {
+std::vector<int> Generator::takeRoles(int count)
+{
     if (sizeOf(rolePool_) < count)
         throw std::runtime_error("too few current admissions for the morning's open work");
     std::vector<int> taken(rolePool_.end() - count, rolePool_.end());
@@ -1478,7 +1520,8 @@ std::vector<int> Generator::takeRoles(int count) {
     return taken;
 }
 
-void Generator::visits() {
+void Generator::visits()
+{
     std::vector<Encounter> list;
     for (int i = 0; i < sizes_.visits; ++i) {
         Encounter e;
@@ -1547,7 +1590,8 @@ void Generator::visits() {
 
 // Saves of the past, in the order they happened: one reference number per save, one request
 // number per line, each line with the records its save wrote beside the request master.
-void Generator::history() {
+void Generator::history()
+{
     struct Save {
         Stamp time;
         int encounter;
@@ -1590,7 +1634,8 @@ void Generator::history() {
     }
 }
 
-void Generator::addRequestLine(const RequestLine& line) {
+void Generator::addRequestLine(const RequestLine& line)
+{
     // The saves send empty texts, not nulls, for the parts a line leaves blank.
     const auto sent = [this](const QString& value) { return value.isNull() ? empty_ : value; };
     rows_.master.run({line.requestNum,
@@ -1617,13 +1662,15 @@ void Generator::addRequestLine(const RequestLine& line) {
 
 // When the result of an exam charged at `charged` was written: exams older than three days all
 // have theirs, a third of the more recent ones too; -1 while it is awaited.
-Stamp Generator::resultTime(Stamp charged) {
+Stamp Generator::resultTime(Stamp charged)
+{
     if (charged < now_ - 3 * day || (charged < now_ - 4 * hour && random_.percent(30)))
         return std::min(charged + random_.between(60, 48 * 60) * minute, now_ - 15 * minute);
     return -1;
 }
 
-void Generator::chargeSave(int encounter, Stamp time, int lineCount) {
+void Generator::chargeSave(int encounter, Stamp time, int lineCount)
+{
     Encounter& e = encounters_[static_cast<std::size_t>(encounter)];
     const Person& person = personOf(e);
     const QString type = e.kind == 'I' ? QStringLiteral("I") : QStringLiteral("O");
@@ -1770,7 +1817,8 @@ void Generator::chargeSave(int encounter, Stamp time, int lineCount) {
 
 // A walk-in's visit to the cashier: assessed at the OPD rate, paid, then charged by the
 // department under the receipt number.
-void Generator::cashSave(int encounter, Stamp time, int lineCount) {
+void Generator::cashSave(int encounter, Stamp time, int lineCount)
+{
     Encounter& e = encounters_[static_cast<std::size_t>(encounter)];
     const Person& person = personOf(e);
     const QString name = person.fullName();
@@ -1829,7 +1877,8 @@ void Generator::cashSave(int encounter, Stamp time, int lineCount) {
 
 void Generator::result(const QString& requestNum, const Encounter& e, const Exam& exam,
                        Stamp charged, Stamp resulted, const QString& user,
-                       const QString& requestingDoctor, const QString& patientType) {
+                       const QString& requestingDoctor, const QString& patientType)
+{
     const QString when = text(resulted);
     rows_.logBook.run({requestNum, personOf(e).hospNum, e.idNum, exam.code, text(charged), when,
                        patientType, user, requestingDoctor, exam.formType, doctor(eyeDoctor()).id});
@@ -1848,7 +1897,8 @@ void Generator::result(const QString& requestNum, const Encounter& e, const Exam
 }
 
 void Generator::treatmentSessions(Encounter& e, const QString& refNum, const Exam& exam,
-                                  Stamp charged) {
+                                  Stamp charged)
+{
     const int count = random_.between(1, e.kind == 'I' ? 3 : 2);
     Stamp posted = charged + random_.between(20, 120) * minute;
     for (int i = 0; i < count && posted < now_; ++i) {
@@ -1861,7 +1911,8 @@ void Generator::treatmentSessions(Encounter& e, const QString& refNum, const Exa
 }
 
 // Exams the wards and clinics asked for this morning, not yet charged.
-void Generator::nurseRequests() {
+void Generator::nurseRequests()
+{
     for (std::size_t n = 0; n < nurseRequestEncounters_.size(); ++n) {
         const Encounter& e = encounters_[static_cast<std::size_t>(nurseRequestEncounters_[n])];
         const Person& person = personOf(e);
@@ -1888,7 +1939,8 @@ void Generator::nurseRequests() {
 }
 
 // Out-patient requests of the clinics waiting to be printed in the departments.
-void Generator::outPatientRequests() {
+void Generator::outPatientRequests()
+{
     Statement request(
         db_, insertSql(QStringLiteral("Patient_Data.tbOPDCommunicationFile"),
                        {"RequestNum", "IdNum", "HospNum", "RevenueID", "ItemID", "Quantity",
@@ -1918,7 +1970,8 @@ void Generator::outPatientRequests() {
     }
 }
 
-void Generator::dischargeNotices() {
+void Generator::dischargeNotices()
+{
     Statement notice(db_, insertSql(QStringLiteral("Station.tbDischargeNotice"),
                                     {"IdNum", "HospNum", "RoomID", "NoticeDate", "OrderedDate",
                                      "DischargeNurse", "Remarks"}));
@@ -1947,7 +2000,8 @@ void Generator::dischargeNotices() {
 
 void Generator::assess(const QString& idNum, const Person& person, Stamp at,
                        const std::vector<AssessedLine>& lines, const QString& orNumber, Stamp paid,
-                       Stamp revoked) {
+                       Stamp revoked)
+{
     const QString assessment = QString::number(++lastAssessment_) + QStringLiteral("LR");
     const QString user = staff();
     double total = 0;
@@ -1967,7 +2021,8 @@ void Generator::assess(const QString& idNum, const Person& person, Stamp at,
                                cents(total), QString::fromLatin1(cashierCode), QVariant()});
 }
 
-void Generator::cashAssessments() {
+void Generator::cashAssessments()
+{
     const auto examLines = [&](int count) {
         std::vector<AssessedLine> lines;
         QStringList items;
@@ -2036,7 +2091,8 @@ void Generator::cashAssessments() {
 
 // Late charges of two discharged patients whose bills were already made, entered through
 // receivable entry under the shared counters.
-void Generator::lateCharges() {
+void Generator::lateCharges()
+{
     Statement shared(
         db_, insertSql(QStringLiteral("Cardio.tbCardioMaster"),
                        {"RequestNum", "RefNum",          "HospNum",         "IdNum",
@@ -2110,7 +2166,8 @@ void Generator::lateCharges() {
 }
 
 // Two weeks of the department's runs of the program, all logged out.
-void Generator::userLogs() {
+void Generator::userLogs()
+{
     Statement log(db_,
                   insertSql(QStringLiteral("Clinical_Area.tbLaser_UserLogin"),
                             {"LogSequence", "EmployeeID", "LoginDate", "LogOutDate", "Remarks"}));
@@ -2133,7 +2190,8 @@ void Generator::userLogs() {
     }
 }
 
-void Generator::counters() {
+void Generator::counters()
+{
     Statement(db_, QStringLiteral("INSERT INTO Clinical_Area.tbLaserSlip (ChargeSlip, RequestNum) "
                                   "VALUES (?, ?)"))
         .run({nextChargeSlip_, nextRequestNum_});
@@ -2151,7 +2209,8 @@ void Generator::counters() {
 
 } // namespace
 
-void generateDemoHospital(QSqlDatabase& db, DemoSize size) {
+void generateDemoHospital(QSqlDatabase& db, DemoSize size)
+{
     Generator(db, size == DemoSize::Bench ? benchSizes : demoSizes).run();
 }
 

@@ -27,7 +27,8 @@ void BackgroundArea::paintEvent(QPaintEvent* event)
     if (picture_.isNull())
         return;
     QPainter painter(viewport());
-    const QSize size = picture_.size().scaled(viewport()->size(), Qt::KeepAspectRatio).boundedTo(picture_.size());
+    const QSize size =
+        picture_.size().scaled(viewport()->size(), Qt::KeepAspectRatio).boundedTo(picture_.size());
     QRect target(QPoint(), size);
     target.moveCenter(viewport()->rect().center());
     painter.setRenderHint(QPainter::SmoothPixmapTransform);

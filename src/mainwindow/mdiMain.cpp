@@ -1,9 +1,9 @@
 #include "mdiMain.h"
 
 #include "BackgroundArea.h"
+#include "SessionState.h"
 #include "db/Connection.h"
 #include "modHeartStart.h"
-#include "SessionState.h"
 #include "ui/AppContext.h"
 #include "ui/ProgramFolder.h"
 
@@ -47,13 +47,15 @@ void mdiMain::buildMenus()
     buildFileMaintenanceMenu();
     QMenu* reports = menuBar()->addMenu(QStringLiteral("R&eports"));
     reports->setObjectName(QStringLiteral("mnuReports"));
-    addCommand(reports, "mnuDailyAudit", QStringLiteral("Daily Audit Report"), Command::DailyAuditReport);
+    addCommand(reports, "mnuDailyAudit", QStringLiteral("Daily Audit Report"),
+               Command::DailyAuditReport);
     QAction* logUser = menuBar()->addAction(QStringLiteral("Log User"));
     logUser->setObjectName(QStringLiteral("mnuLogUser"));
     bindCommand(logUser, Command::LogUser);
     QMenu* quit = menuBar()->addMenu(QStringLiteral("&Quit"));
     quit->setObjectName(QStringLiteral("mnuQuit"));
-    QAction* exit = quit->addAction(QStringLiteral("&Exit Application"), this, &mdiMain::mnuExit_Click);
+    QAction* exit =
+        quit->addAction(QStringLiteral("&Exit Application"), this, &mdiMain::mnuExit_Click);
     exit->setObjectName(QStringLiteral("mnuExit"));
 }
 
@@ -78,7 +80,8 @@ void mdiMain::buildDataEntryMenu()
                &mdiMain::mnuResultEntry_Click)
         ->setVisible(false);
     menu->addSeparator();
-    addCommand(menu, "mnuReceivableEntry", QStringLiteral("Receivable Entry"), Command::ReceivableEntry);
+    addCommand(menu, "mnuReceivableEntry", QStringLiteral("Receivable Entry"),
+               Command::ReceivableEntry);
 }
 
 void mdiMain::buildFileMaintenanceMenu()
@@ -87,19 +90,25 @@ void mdiMain::buildFileMaintenanceMenu()
     menu->setObjectName(QStringLiteral("mnuFileMaintenance"));
     addHandler(menu, "mnuRequestCancellation", QStringLiteral("&Request Cancellation"),
                Command::RequestCancellation, &mdiMain::mnuRequestCancellation_Click);
-    addCommand(menu, "mnuRePrint", QStringLiteral("R&e-Print Charge Slip"), Command::RePrintChargeSlip);
-    addCommand(menu, "mnuPatientLedger", QStringLiteral("&Patient's Ledger"), Command::PatientLedger);
+    addCommand(menu, "mnuRePrint", QStringLiteral("R&e-Print Charge Slip"),
+               Command::RePrintChargeSlip);
+    addCommand(menu, "mnuPatientLedger", QStringLiteral("&Patient's Ledger"),
+               Command::PatientLedger);
     addCommand(menu, "mnuChargeSlipNumber", QStringLiteral("Charge Slip Number Entry"),
                Command::ChargeSlipNumberEntry)
         ->setVisible(false);
     addHandler(menu, "mnuRevokeAssessment", QStringLiteral("Revoke Assessment"),
                Command::RevokeAssessment, &mdiMain::mnuRevokeAssessment_Click);
-    addCommand(menu, "mnuAssessmentStatus", QStringLiteral("Assessment Status"), Command::AssessmentStatus);
+    addCommand(menu, "mnuAssessmentStatus", QStringLiteral("Assessment Status"),
+               Command::AssessmentStatus);
     QMenu* census = menu->addMenu(QStringLiteral("Inpatient C&ensus"));
     census->setObjectName(QStringLiteral("mnuCensus"));
-    addCommand(census, "mnuCensusByStation", QStringLiteral("Census By &Station"), Command::CensusByStation);
-    addCommand(census, "mnuAllPatientCensus", QStringLiteral("&All Patient Census"), Command::AllPatientCensus);
-    addCommand(menu, "mnuDefaultMarkUp", QStringLiteral("Default Mark-Up Value"), Command::DefaultMarkUp);
+    addCommand(census, "mnuCensusByStation", QStringLiteral("Census By &Station"),
+               Command::CensusByStation);
+    addCommand(census, "mnuAllPatientCensus", QStringLiteral("&All Patient Census"),
+               Command::AllPatientCensus);
+    addCommand(menu, "mnuDefaultMarkUp", QStringLiteral("Default Mark-Up Value"),
+               Command::DefaultMarkUp);
 }
 
 void mdiMain::buildToolbar()
@@ -120,14 +129,17 @@ void mdiMain::buildToolbar()
     bindCommand(button("tlbOutRequestEntry", QStyle::SP_FileDialogListView,
                        QStringLiteral("OutPatient Charge Entry")),
                 Command::ToolbarChargeEntry);
-    QAction* cash = button("tlbCashLinkEntry", QStyle::SP_DialogSaveButton, QStringLiteral("Cash Request Entry"));
+    QAction* cash = button("tlbCashLinkEntry", QStyle::SP_DialogSaveButton,
+                           QStringLiteral("Cash Request Entry"));
     connect(cash, &QAction::triggered, this, &mdiMain::tlbCashLinkEntry_Click);
     actions_.insert(Command::CashEntry, cash);
-    QAction* result = button("tlbResultEntry", QStyle::SP_FileDialogContentsView, QStringLiteral("Result Entry"));
+    QAction* result =
+        button("tlbResultEntry", QStyle::SP_FileDialogContentsView, QStringLiteral("Result Entry"));
     connect(result, &QAction::triggered, this, &mdiMain::mnuResultEntry_Click);
     actions_.insert(Command::ResultEntry, result);
-    bindCommand(button("tlbResultInquiry", QStyle::SP_FileDialogInfoView, QStringLiteral("Result Inquiry")),
-                Command::ResultInquiry);
+    bindCommand(
+        button("tlbResultInquiry", QStyle::SP_FileDialogInfoView, QStringLiteral("Result Inquiry")),
+        Command::ResultInquiry);
     buildNotificationStrip(strip);
     for (QAction* action : std::as_const(actions_))
         action->setEnabled(false);
@@ -229,7 +241,8 @@ void mdiMain::resultEntryCheck(const QString& statement, bool cancellationMode, 
 
 void mdiMain::mnuResultEntry_Click()
 {
-    resultEntryCheck(QStringLiteral("Clinical_Area..sp_Laser_GetResultsEntry"), false, Command::ResultEntry);
+    resultEntryCheck(QStringLiteral("Clinical_Area..sp_Laser_GetResultsEntry"), false,
+                     Command::ResultEntry);
 }
 
 void mdiMain::mnuRequestCancellation_Click()
@@ -249,9 +262,9 @@ void mdiMain::mnuRevokeAssessment_Click()
 
 void mdiMain::mnuExit_Click()
 {
-    const auto answer = context_.prompt().ask(QStringLiteral("Are you sure you want to exit the program?"),
-                                              messageTitle, QMessageBox::NoIcon,
-                                              QMessageBox::Yes | QMessageBox::No);
+    const auto answer = context_.prompt().ask(
+        QStringLiteral("Are you sure you want to exit the program?"), messageTitle,
+        QMessageBox::NoIcon, QMessageBox::Yes | QMessageBox::No);
     if (answer == QMessageBox::Yes)
         close();
 }

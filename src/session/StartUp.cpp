@@ -30,8 +30,8 @@ void stop(AppContext& context, const QString& message)
 
 void readHospitalInformation(AppContext& context, SessionState& state)
 {
-    db::RowSet info = state.connection->open(QStringLiteral("Select * from Patient_Data..tbHospitalInfo"),
-                                             db::Cursor::Server);
+    db::RowSet info = state.connection->open(
+        QStringLiteral("Select * from Patient_Data..tbHospitalInfo"), db::Cursor::Server);
     if (info.eof())
         stop(context, QStringLiteral("The hospital information (Patient_Data..tbHospitalInfo) is "
                                      "missing; the program cannot start."));
@@ -134,8 +134,9 @@ void LogOut(AppContext& context)
         state.connection->execute("Clinical_Area..SP_laser_UserLogin_Update " +
                                   Sql::quote(state.EmployeeCode));
     } catch (const db::Error& error) {
-        context.prompt().tell(QStringLiteral("The log-out could not be recorded: %1").arg(error.message()),
-                              programTitle, QMessageBox::Critical);
+        context.prompt().tell(
+            QStringLiteral("The log-out could not be recorded: %1").arg(error.message()),
+            programTitle, QMessageBox::Critical);
     }
     state.releaseComponents();
 }

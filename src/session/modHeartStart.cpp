@@ -49,15 +49,17 @@ bool IsFixedRate(db::Connection& connection, const QString& itemCode)
 
 bool IsCleared(db::Connection& connection, const QString& admissionNumber)
 {
-    return firstField(connection, "Clinical_area..sp_Laser_CheckClearance " + Sql::quote(admissionNumber),
+    return firstField(connection,
+                      "Clinical_area..sp_Laser_CheckClearance " + Sql::quote(admissionNumber),
                       "RecordStatus") == QLatin1String("1");
 }
 
 QString NextLogSequence(db::Connection& connection)
 {
-    return firstField(connection,
-                      "Select Max(logsequence) + 1  as LogSequence from Clinical_Area..tbLaser_UserLogin",
-                      "LogSequence");
+    return firstField(
+        connection,
+        "Select Max(logsequence) + 1  as LogSequence from Clinical_Area..tbLaser_UserLogin",
+        "LogSequence");
 }
 
 } // namespace modHeartStart

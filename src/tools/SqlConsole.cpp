@@ -64,15 +64,14 @@ SqlConsole::SqlConsole(QTextStream& in, QTextStream& out, QTextStream& err)
     : in_(in)
     , out_(out)
     , err_(err)
-{
-}
+{}
 
 QString SqlConsole::usage()
 {
-    return QStringLiteral(
-        "usage: eyecenter-sql --data DIR --create [--size demo|bench] [--reset]\n"
-        "       eyecenter-sql --data DIR [--csv] -Q \"statement\"\n"
-        "       eyecenter-sql --data DIR [--csv]      (statements from standard input, one a line)\n");
+    return QStringLiteral("usage: eyecenter-sql --data DIR --create [--size demo|bench] [--reset]\n"
+                          "       eyecenter-sql --data DIR [--csv] -Q \"statement\"\n"
+                          "       eyecenter-sql --data DIR [--csv]      (statements from standard "
+                          "input, one a line)\n");
 }
 
 int SqlConsole::run(const QStringList& arguments)
@@ -100,8 +99,8 @@ int SqlConsole::create(const QString& folder, const QString& size, bool reset)
     if (size != QLatin1String("demo") && size != QLatin1String("bench"))
         throw std::invalid_argument("--size takes demo or bench");
     try {
-        const auto demoSize =
-            size == QLatin1String("bench") ? hospitaldb::DemoSize::Bench : hospitaldb::DemoSize::Demo;
+        const auto demoSize = size == QLatin1String("bench") ? hospitaldb::DemoSize::Bench
+                                                             : hospitaldb::DemoSize::Demo;
         hospitaldb::HospitalCreator::create(folder, demoSize, reset);
     } catch (const std::exception& error) {
         err_ << "eyecenter-sql: " << error.what() << "\n";
@@ -120,7 +119,8 @@ int SqlConsole::query(const QString& folder, const QStringList& statements, bool
             print(rows, csv);
         }
     } catch (const db::Error& error) {
-        err_ << "eyecenter-sql: " << error.message() << "\nStatement: " << error.statement() << "\n";
+        err_ << "eyecenter-sql: " << error.message() << "\nStatement: " << error.statement()
+             << "\n";
         return 1;
     }
     return 0;

@@ -48,14 +48,18 @@ void TestHospitalCreator::demoHoldsEveryKindOfPatient_data()
     QTest::addColumn<QString>("statement");
     QTest::addColumn<int>("atLeast");
     QTest::newRow("in-patients") << "select count(*) as N from Patient_Data..tbPatient" << 50;
-    QTest::newRow("out-patient visits") << "select count(*) as N from Patient_Data..tbOutpatient" << 100;
+    QTest::newRow("out-patient visits")
+        << "select count(*) as N from Patient_Data..tbOutpatient" << 100;
     QTest::newRow("walk-ins") << "select count(*) as N from Patient_Data..tbCashPatient" << 30;
     QTest::newRow("rooms of every class")
         << "select count(distinct RoomClassID) as N from Build_File..tbCoroom" << 5;
     QTest::newRow("laser procedures with a form type")
-        << "select count(*) as N from Build_File..tbcoOtherRevenue where FormType in ('A','B')" << 2;
-    QTest::newRow("request master rows") << "select count(*) as N from Clinical_Area..tbLaserMaster" << 100;
-    QTest::newRow("hospital information") << "select count(*) as N from Patient_Data..tbHospitalInfo" << 1;
+        << "select count(*) as N from Build_File..tbcoOtherRevenue where FormType in ('A','B')"
+        << 2;
+    QTest::newRow("request master rows")
+        << "select count(*) as N from Clinical_Area..tbLaserMaster" << 100;
+    QTest::newRow("hospital information")
+        << "select count(*) as N from Patient_Data..tbHospitalInfo" << 1;
     QTest::newRow("names with an apostrophe")
         << "select count(*) as N from Patient_Data..tbMaster where LastName like '%''%'" << 1;
 }
@@ -70,8 +74,8 @@ void TestHospitalCreator::demoHoldsEveryKindOfPatient()
 
 void TestHospitalCreator::demoLogInIsStoredAsSaltedHash()
 {
-    db::RowSet employee = connection_->open(
-        "select * from Password..tbEmployee where EmployeeCode = '1001'");
+    db::RowSet employee =
+        connection_->open("select * from Password..tbEmployee where EmployeeCode = '1001'");
     QCOMPARE(employee.count(), 1);
     const QString stored = employee.field("PasswordHash").toString();
     QVERIFY(!stored.contains("demo"));
@@ -86,10 +90,13 @@ QByteArray TestHospitalCreator::dump(const QString& folder)
     QSqlDatabase database = connection->database();
     for (const QString& name : EmbeddedFolder::databaseNames()) {
         QSqlQuery tables(database);
-        tables.exec(QStringLiteral("SELECT name FROM %1.sqlite_master WHERE type = 'table' ORDER BY name").arg(name));
+        tables.exec(
+            QStringLiteral("SELECT name FROM %1.sqlite_master WHERE type = 'table' ORDER BY name")
+                .arg(name));
         while (tables.next()) {
             QSqlQuery rows(database);
-            rows.exec(QStringLiteral("SELECT * FROM %1.%2 ORDER BY rowid").arg(name, tables.value(0).toString()));
+            rows.exec(QStringLiteral("SELECT * FROM %1.%2 ORDER BY rowid")
+                          .arg(name, tables.value(0).toString()));
             while (rows.next())
                 for (int i = 0; i < 64 && rows.value(i).isValid(); ++i)
                     hash.addData(rows.value(i).toString().toUtf8() + '\x1f');
@@ -108,7 +115,8 @@ void TestHospitalCreator::demoIsTheSameEveryTime()
 void TestHospitalCreator::lastNameSearchUsesAnIndex()
 {
     QSqlQuery plan(connection_->database());
-    QVERIFY(plan.exec("EXPLAIN QUERY PLAN SELECT * FROM Patient_Data.tbMaster WHERE LastName LIKE 'SAN%'"));
+    QVERIFY(plan.exec(
+        "EXPLAIN QUERY PLAN SELECT * FROM Patient_Data.tbMaster WHERE LastName LIKE 'SAN%'"));
     QString steps;
     while (plan.next())
         steps += plan.value(3).toString() + "\n";
@@ -123,11 +131,13 @@ void TestHospitalCreator::refusesAnExistingHospitalUnlessReset()
         auto connection = db::Connection::connect(db::Connection::embeddedConnectionString(folder));
         connection->execute("Delete from Patient_Data..tbHospitalInfo");
     }
-    QVERIFY_THROWS_EXCEPTION(std::runtime_error,
-                             hospitaldb::HospitalCreator::create(folder, hospitaldb::DemoSize::Demo, false));
+    QVERIFY_THROWS_EXCEPTION(std::runtime_error, hospitaldb::HospitalCreator::create(
+                                                     folder, hospitaldb::DemoSize::Demo, false));
     auto check = [&] {
         auto connection = db::Connection::connect(db::Connection::embeddedConnectionString(folder));
-        return connection->open("select count(*) as N from Patient_Data..tbHospitalInfo").field("N").toInt();
+        return connection->open("select count(*) as N from Patient_Data..tbHospitalInfo")
+            .field("N")
+            .toInt();
     };
     QCOMPARE(check(), 0);
     hospitaldb::HospitalCreator::create(folder, hospitaldb::DemoSize::Demo, true);
@@ -143,8 +153,9 @@ void TestHospitalCreator::leavesForeignFilesUntouched()
     foreign.write("the accounting department's own file");
     foreign.close();
     for (bool reset : {false, true})
-        QVERIFY_THROWS_EXCEPTION(std::runtime_error,
-                                 hospitaldb::HospitalCreator::create(folder, hospitaldb::DemoSize::Demo, reset));
+        QVERIFY_THROWS_EXCEPTION(
+            std::runtime_error,
+            hospitaldb::HospitalCreator::create(folder, hospitaldb::DemoSize::Demo, reset));
     QVERIFY(foreign.open(QIODevice::ReadOnly));
     QCOMPARE(foreign.readAll(), QByteArray("the accounting department's own file"));
     QVERIFY(!QFile::exists(EmbeddedFolder::filePath(folder, "Clinical_Area")));
@@ -154,9 +165,12 @@ void TestHospitalCreator::connectingToAFolderThatIsNoHospitalFails_data()
 {
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("message");
-    QTest::newRow("missing") << "no/such/folder" << "does not exist";
-    QTest::newRow("empty") << "" << "does not exist";
-    QTest::newRow("other files") << "others" << "is not a hospital database";
+    QTest::newRow("missing") << "no/such/folder"
+                             << "does not exist";
+    QTest::newRow("empty") << ""
+                           << "does not exist";
+    QTest::newRow("other files") << "others"
+                                 << "is not a hospital database";
 }
 
 void TestHospitalCreator::connectingToAFolderThatIsNoHospitalFails()

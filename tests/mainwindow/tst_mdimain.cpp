@@ -76,8 +76,8 @@ void TestMdiMain::frame()
     QVERIFY(area);
     QCOMPARE(area->background().color(), QColor(54, 89, 131));
     QVERIFY2(!area->picture().isNull(), "the background picture did not load");
-    for (const char* hidden : {"picRequestPrinting", "lblPendingRequests", "cmdCommunication",
-                               "lblDoubleClickToPrint"})
+    for (const char* hidden :
+         {"picRequestPrinting", "lblPendingRequests", "cmdCommunication", "lblDoubleClickToPrint"})
         QVERIFY2(!window_->findChild<QWidget*>(hidden)->isVisibleTo(window_.get()), hidden);
 }
 
@@ -89,10 +89,11 @@ void TestMdiMain::menuTree_data()
          {"&Data Entry > Treatments", "&Data Entry > &Assessment Entry (OPD Rate)",
           "&Data Entry > &Request Entry > OutPatient Request Entry > Cash Entry",
           "&Data Entry > &Request Entry > OutPatient Request Entry > Charge Entry",
-          "&Data Entry > &Request Entry > InPatient Request Entry", "&Data Entry > Receivable Entry",
-          "&File Maintenance > &Request Cancellation", "&File Maintenance > R&e-Print Charge Slip",
-          "&File Maintenance > &Patient's Ledger", "&File Maintenance > Revoke Assessment",
-          "&File Maintenance > Assessment Status", "&File Maintenance > Inpatient C&ensus > Census By &Station",
+          "&Data Entry > &Request Entry > InPatient Request Entry",
+          "&Data Entry > Receivable Entry", "&File Maintenance > &Request Cancellation",
+          "&File Maintenance > R&e-Print Charge Slip", "&File Maintenance > &Patient's Ledger",
+          "&File Maintenance > Revoke Assessment", "&File Maintenance > Assessment Status",
+          "&File Maintenance > Inpatient C&ensus > Census By &Station",
           "&File Maintenance > Inpatient C&ensus > &All Patient Census",
           "&File Maintenance > Default Mark-Up Value", "R&eports > Daily Audit Report", "Log User",
           "&Quit > &Exit Application"})
@@ -116,11 +117,16 @@ void TestMdiMain::toolbarTips_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("tip");
-    QTest::newRow("in-patient") << "tlbRequestEntry" << "InPatient Request Entry";
-    QTest::newRow("out-patient") << "tlbOutRequestEntry" << "OutPatient Charge Entry";
-    QTest::newRow("cash") << "tlbCashLinkEntry" << "Cash Request Entry";
-    QTest::newRow("result entry") << "tlbResultEntry" << "Result Entry";
-    QTest::newRow("result inquiry") << "tlbResultInquiry" << "Result Inquiry";
+    QTest::newRow("in-patient") << "tlbRequestEntry"
+                                << "InPatient Request Entry";
+    QTest::newRow("out-patient") << "tlbOutRequestEntry"
+                                 << "OutPatient Charge Entry";
+    QTest::newRow("cash") << "tlbCashLinkEntry"
+                          << "Cash Request Entry";
+    QTest::newRow("result entry") << "tlbResultEntry"
+                                  << "Result Entry";
+    QTest::newRow("result inquiry") << "tlbResultInquiry"
+                                    << "Result Inquiry";
 }
 
 void TestMdiMain::toolbarTips()
@@ -134,7 +140,8 @@ void TestMdiMain::toolbarTips()
 
 void TestMdiMain::commandsWaitForTheirWindows()
 {
-    QAction* charge = action("&Data Entry > &Request Entry > OutPatient Request Entry > Charge Entry");
+    QAction* charge =
+        action("&Data Entry > &Request Entry > OutPatient Request Entry > Charge Entry");
     QVERIFY(!charge->isEnabled());
     QVERIFY(action("&Quit > &Exit Application")->isEnabled());
     int opened = 0;
@@ -152,13 +159,17 @@ void TestMdiMain::preCheckRefusals_data()
     QTest::addColumn<QString>("message");
     const QString noCash = "UPDATE Billing.tbCashAssessment SET Served = 'Y'";
     const QString noExams = "UPDATE Clinical_Area.tbLaserMaster SET RequestStatus = 'W'";
-    QTest::newRow("cash entry") << noCash << "mnuCashEntry_Click" << "No Data to Process.";
-    QTest::newRow("cash request button") << noCash << "tlbCashLinkEntry_Click" << "No Data to process.";
-    QTest::newRow("result entry") << noExams << "mnuResultEntry_Click" << "No Patient Found.";
+    QTest::newRow("cash entry") << noCash << "mnuCashEntry_Click"
+                                << "No Data to Process.";
+    QTest::newRow("cash request button") << noCash << "tlbCashLinkEntry_Click"
+                                         << "No Data to process.";
+    QTest::newRow("result entry") << noExams << "mnuResultEntry_Click"
+                                  << "No Patient Found.";
     QTest::newRow("request cancellation") << noExams << "mnuRequestCancellation_Click"
                                           << "No Patient Found.";
     QTest::newRow("revoke assessment") << "UPDATE Billing.tbCashAssessment SET ORNumber = 'OR1'"
-                                       << "mnuRevokeAssessment_Click" << "No Data Found.";
+                                       << "mnuRevokeAssessment_Click"
+                                       << "No Data Found.";
 }
 
 void TestMdiMain::preCheckRefusals()
@@ -192,8 +203,8 @@ void TestMdiMain::preChecksSetTheFlagAndOpen_data()
     QTest::addColumn<int>("command");
     QTest::addColumn<bool>("flag");
     QTest::newRow("result entry") << "mnuResultEntry_Click" << int(Command::ResultEntry) << false;
-    QTest::newRow("request cancellation") << "mnuRequestCancellation_Click"
-                                          << int(Command::RequestCancellation) << true;
+    QTest::newRow("request cancellation")
+        << "mnuRequestCancellation_Click" << int(Command::RequestCancellation) << true;
 }
 
 void TestMdiMain::preChecksSetTheFlagAndOpen()

@@ -30,13 +30,18 @@ void TestModHeartStart::initTestCase()
 {
     fixture_ = std::make_unique<SessionFixture>();
     for (const char* sql : {
-             "INSERT INTO Build_File.tbcoOtherRevenue (OtherRevenueID, OtherRevenue, OtherSectionID, FixRate) "
-             "VALUES ('TFIX', 'FIXED', 'LR', 'Y'), ('TLOW', 'LOWER', 'LR', 'y'), ('TNOT', 'NOT', 'LR', 'N')",
-             "INSERT INTO Build_File.tbCoCompany (AccountNum, Company) VALUES ('T-001', 'ACME EYE CARE'), "
+             "INSERT INTO Build_File.tbcoOtherRevenue (OtherRevenueID, OtherRevenue, "
+             "OtherSectionID, FixRate) "
+             "VALUES ('TFIX', 'FIXED', 'LR', 'Y'), ('TLOW', 'LOWER', 'LR', 'y'), ('TNOT', 'NOT', "
+             "'LR', 'N')",
+             "INSERT INTO Build_File.tbCoCompany (AccountNum, Company) VALUES ('T-001', 'ACME EYE "
+             "CARE'), "
              "('T''02', 'O''HARA HOLDINGS')",
-             "INSERT INTO Build_File.tbCoPackage (PackageID, Package) VALUES ('TPK', 'EXECUTIVE EYE PACKAGE')",
+             "INSERT INTO Build_File.tbCoPackage (PackageID, Package) VALUES ('TPK', 'EXECUTIVE "
+             "EYE PACKAGE')",
              "INSERT INTO Patient_Data.tbPatient (IdNum, HospNum, AdmDate, PackageID) VALUES "
-             "('T900001', 'T1', '2026-12-01 08:00:00.000', 'TPK'), ('T900002', 'T2', '2026-12-01 08:00:00.000', NULL)",
+             "('T900001', 'T1', '2026-12-01 08:00:00.000', 'TPK'), ('T900002', 'T2', '2026-12-01 "
+             "08:00:00.000', NULL)",
              "INSERT INTO Station.tbDischargeClearance (IdNum, DepartmentID, RecordStatus) VALUES "
              "('T900001', 'LR', 1), ('T900002', 'LR', 0), ('T900003', 'HS', 1)",
          })
@@ -95,9 +100,12 @@ void TestModHeartStart::companyByAccount_data()
 {
     QTest::addColumn<QString>("account");
     QTest::addColumn<QString>("company");
-    QTest::newRow("known") << "T-001" << "ACME EYE CARE";
-    QTest::newRow("apostrophes") << "T'02" << "O'HARA HOLDINGS";
-    QTest::newRow("unknown") << "T-999" << "";
+    QTest::newRow("known") << "T-001"
+                           << "ACME EYE CARE";
+    QTest::newRow("apostrophes") << "T'02"
+                                 << "O'HARA HOLDINGS";
+    QTest::newRow("unknown") << "T-999"
+                             << "";
 }
 
 void TestModHeartStart::companyByAccount()
@@ -111,9 +119,12 @@ void TestModHeartStart::executivePackage_data()
 {
     QTest::addColumn<QString>("admission");
     QTest::addColumn<QString>("package");
-    QTest::newRow("under a package") << "T900001" << "EXECUTIVE EYE PACKAGE";
-    QTest::newRow("no package") << "T900002" << "";
-    QTest::newRow("unknown admission") << "T999999" << "";
+    QTest::newRow("under a package") << "T900001"
+                                     << "EXECUTIVE EYE PACKAGE";
+    QTest::newRow("no package") << "T900002"
+                                << "";
+    QTest::newRow("unknown admission") << "T999999"
+                                       << "";
 }
 
 void TestModHeartStart::executivePackage()

@@ -50,8 +50,8 @@ void TestStartUp::logsInInOrderAndWritesTheLogInRow()
 
     const QStringList sent = session.connection->trace().statements();
     const qsizetype info = sent.indexOf("Select * from Patient_Data..tbHospitalInfo");
-    const qsizetype sequence =
-        sent.indexOf("Select Max(logsequence) + 1  as LogSequence from Clinical_Area..tbLaser_UserLogin");
+    const qsizetype sequence = sent.indexOf(
+        "Select Max(logsequence) + 1  as LogSequence from Clinical_Area..tbLaser_UserLogin");
     const QStringList logIns = sent.filter("SP_Laser_UserLogin");
     QVERIFY(info >= 0);
     QVERIFY(sequence > info);
@@ -76,11 +76,14 @@ void TestStartUp::stopsWithItsMessageAndNoLogRow_data()
 {
     QTest::addColumn<QString>("breakage");
     QTest::addColumn<QString>("message");
-    QTest::newRow("drug list") << "DROP TABLE Build_File.tbInvMaster" << "Cannot load supplies list.";
-    QTest::newRow("drug") << "DROP TABLE Build_File.tbInvent" << "Cannot load supplies information.";
-    QTest::newRow("hospital information") << "DELETE FROM Patient_Data.tbHospitalInfo"
-                                          << "The hospital information (Patient_Data..tbHospitalInfo) "
-                                             "is missing; the program cannot start.";
+    QTest::newRow("drug list") << "DROP TABLE Build_File.tbInvMaster"
+                               << "Cannot load supplies list.";
+    QTest::newRow("drug") << "DROP TABLE Build_File.tbInvent"
+                          << "Cannot load supplies information.";
+    QTest::newRow("hospital information")
+        << "DELETE FROM Patient_Data.tbHospitalInfo"
+        << "The hospital information (Patient_Data..tbHospitalInfo) "
+           "is missing; the program cannot start.";
 }
 
 void TestStartUp::stopsWithItsMessageAndNoLogRow()

@@ -18,10 +18,12 @@ SessionFixture::SessionFixture()
 {
     QStandardPaths::setTestModeEnabled(true);
     hospitaldb::HospitalCreator::create(folder(), hospitaldb::DemoSize::Demo, false);
-    logRowsBefore_ = connect()
-                         ->open(QStringLiteral("Select Max(logsequence) as Last from Clinical_Area..tbLaser_UserLogin"))
-                         .field("Last")
-                         .toInt();
+    logRowsBefore_ =
+        connect()
+            ->open(QStringLiteral(
+                "Select Max(logsequence) as Last from Clinical_Area..tbLaser_UserLogin"))
+            .field("Last")
+            .toInt();
 }
 
 SessionFixture::~SessionFixture()
@@ -42,9 +44,8 @@ void SessionFixture::scriptLogIn(const QString& code, const QString& password)
 
 bool SessionFixture::startUp()
 {
-    session = modHeartStart::Main(context, [this](clsCurrentUser& user) {
-        user.setDemoFolder(folder());
-    });
+    session = modHeartStart::Main(context,
+                                  [this](clsCurrentUser& user) { user.setDemoFolder(folder()); });
     if (!session)
         return false;
     function = std::make_unique<clsFunction>(*session->connection);

@@ -66,5 +66,6 @@ TestHospital::TestHospital()
 std::unique_ptr<db::Connection> TestHospital::connect(bool throughOdbc) const
 {
     return db::Connection::connect(db::Connection::embeddedConnectionString(folder(), throughOdbc) +
-                                   QStringLiteral(";Procedures=") + QStringLiteral(TEST_PROCEDURES_DIR));
+                                   QStringLiteral(";Procedures=") +
+                                   QStringLiteral(TEST_PROCEDURES_DIR));
 }

@@ -63,16 +63,20 @@ void TestSqlConsole::runs_data()
                                       "3      | CRUZ   | third\n"
                                       "(3 rows)\n"
                                    << "";
-    QTest::newRow("csv") << QStringList{"--csv", "-Q",
-                                        "select Owner, 'a,\"b\"' as Odd from tbNote where NoteID = 1"}
-                         << 0 << "Owner,Odd\nSANTOS,\"a,\"\"b\"\"\"\n" << "";
-    QTest::newRow("statement without rows") << QStringList{"-Q", "Update tbCounter set LastValue = 3"} << 0
-                                            << "(done)\n" << "";
+    QTest::newRow("csv")
+        << QStringList{"--csv", "-Q", "select Owner, 'a,\"b\"' as Odd from tbNote where NoteID = 1"}
+        << 0 << "Owner,Odd\nSANTOS,\"a,\"\"b\"\"\"\n"
+        << "";
+    QTest::newRow("statement without rows")
+        << QStringList{"-Q", "Update tbCounter set LastValue = 3"} << 0 << "(done)\n"
+        << "";
     QTest::newRow("failing statement") << QStringList{"-Q", "select * from tbNowhere"} << 1 << ""
                                        << "no such table";
-    QTest::newRow("outside the subset") << QStringList{"-Q", "select len(Owner) from tbNote"} << 1 << ""
-                                        << "len(";
-    QTest::newRow("unknown argument") << QStringList{"--frobnicate"} << 2 << "" << "usage:";
+    QTest::newRow("outside the subset")
+        << QStringList{"-Q", "select len(Owner) from tbNote"} << 1 << ""
+        << "len(";
+    QTest::newRow("unknown argument") << QStringList{"--frobnicate"} << 2 << ""
+                                      << "usage:";
 }
 
 void TestSqlConsole::runs()
@@ -105,7 +109,8 @@ void TestSqlConsole::refusesToOverwriteAFolder_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("err");
     QTest::newRow("existing hospital") << QStringList{"--create"} << "--reset";
-    QTest::newRow("unknown size") << QStringList{"--create", "--size", "huge", "--reset"} << "--size";
+    QTest::newRow("unknown size") << QStringList{"--create", "--size", "huge", "--reset"}
+                                  << "--size";
 }
 
 void TestSqlConsole::refusesToOverwriteAFolder()
@@ -115,8 +120,9 @@ void TestSqlConsole::refusesToOverwriteAFolder()
     const Outcome outcome = run(QStringList{"--data", hospital_->folder()} + arguments);
     QVERIFY(outcome.code != 0);
     QVERIFY2(outcome.err.contains(err), qPrintable(outcome.err));
-    QCOMPARE(run({"--data", hospital_->folder(), "--csv", "-Q", "select count(*) as N from tbNote"}).out,
-             QString("N\n3\n"));
+    QCOMPARE(
+        run({"--data", hospital_->folder(), "--csv", "-Q", "select count(*) as N from tbNote"}).out,
+        QString("N\n3\n"));
 }
 
 QTEST_GUILESS_MAIN(TestSqlConsole)

@@ -5,7 +5,8 @@
 
 namespace codesearch {
 
-AddressRecord AddressRecord::fromRow(const db::RowSet& row) {
+AddressRecord AddressRecord::fromRow(const db::RowSet& row)
+{
     AddressRecord record;
     record.zipCode_ = ComponentDb::text(row, QStringLiteral("ZipCode"));
     record.town_ = ComponentDb::text(row, QStringLiteral("Town"));
@@ -13,11 +14,13 @@ AddressRecord AddressRecord::fromRow(const db::RowSet& row) {
     return record;
 }
 
-ListingEntry AddressRecord::listingEntry() const {
+ListingEntry AddressRecord::listingEntry() const
+{
     return {zipCode_, province_.isEmpty() ? town_ : town_ + QStringLiteral(", ") + province_};
 }
 
-DoctorRecord DoctorRecord::fromRow(const db::RowSet& row) {
+DoctorRecord DoctorRecord::fromRow(const db::RowSet& row)
+{
     DoctorRecord record;
     record.doctorId_ = ComponentDb::text(row, QStringLiteral("DoctorID"));
     record.lastName_ = ComponentDb::text(row, QStringLiteral("LastName"));
@@ -26,23 +29,27 @@ DoctorRecord DoctorRecord::fromRow(const db::RowSet& row) {
     return record;
 }
 
-ListingEntry DoctorRecord::listingEntry() const {
+ListingEntry DoctorRecord::listingEntry() const
+{
     const QString given = (firstName_ + QLatin1Char(' ') + middleName_).trimmed();
     return {doctorId_, given.isEmpty() ? lastName_ : lastName_ + QStringLiteral(", ") + given};
 }
 
-CivilStatusRecord CivilStatusRecord::fromRow(const db::RowSet& row) {
+CivilStatusRecord CivilStatusRecord::fromRow(const db::RowSet& row)
+{
     CivilStatusRecord record;
     record.civilStatusId_ = ComponentDb::text(row, QStringLiteral("CivilStatusID"));
     record.civilStatus_ = ComponentDb::text(row, QStringLiteral("CivilStatus"));
     return record;
 }
 
-ListingEntry CivilStatusRecord::listingEntry() const {
+ListingEntry CivilStatusRecord::listingEntry() const
+{
     return {civilStatusId_, civilStatus_};
 }
 
-OtherRevenueRecord OtherRevenueRecord::fromRow(const db::RowSet& row) {
+OtherRevenueRecord OtherRevenueRecord::fromRow(const db::RowSet& row)
+{
     OtherRevenueRecord record;
     record.itemId_ = ComponentDb::text(row, QStringLiteral("OtherRevenueID"));
     record.description_ = ComponentDb::text(row, QStringLiteral("OtherRevenue"));
@@ -56,7 +63,8 @@ OtherRevenueRecord OtherRevenueRecord::fromRow(const db::RowSet& row) {
     return record;
 }
 
-ListingEntry OtherRevenueRecord::listingEntry() const {
+ListingEntry OtherRevenueRecord::listingEntry() const
+{
     return {itemId_, description_};
 }
 

@@ -3,7 +3,8 @@
 #include "db/Connection.h"
 #include "db/Error.h"
 
-std::unique_ptr<db::Connection> ComponentDb::connect(const QString& connectionString) {
+std::unique_ptr<db::Connection> ComponentDb::connect(const QString& connectionString)
+{
     try {
         return db::Connection::connect(connectionString);
     } catch (const db::Error&) {
@@ -11,7 +12,8 @@ std::unique_ptr<db::Connection> ComponentDb::connect(const QString& connectionSt
     }
 }
 
-bool ComponentDb::canRead(db::Connection* connection, const QString& statement) {
+bool ComponentDb::canRead(db::Connection* connection, const QString& statement)
+{
     if (!connection)
         return false;
     try {
@@ -22,6 +24,7 @@ bool ComponentDb::canRead(db::Connection* connection, const QString& statement) 
     }
 }
 
-QString ComponentDb::text(const db::RowSet& row, const QString& field) {
+QString ComponentDb::text(const db::RowSet& row, const QString& field)
+{
     return row.field(field).toString().trimmed();
 }

@@ -5,9 +5,11 @@
 #include <QWidget>
 
 KeyPress::KeyPress(QObject* parent)
-    : QObject(parent) {}
+    : QObject(parent)
+{}
 
-void KeyPress::AllUppers(int& keyCode) const {
+void KeyPress::AllUppers(int& keyCode) const
+{
     // Codes past the last character are Qt's own keys (Escape, Return ...).
     if (keyCode < 0 || char32_t(keyCode) > QChar::LastValidCodePoint)
         return;
@@ -16,11 +18,13 @@ void KeyPress::AllUppers(int& keyCode) const {
         keyCode = int(QChar::toUpper(code));
 }
 
-void KeyPress::capitalise(QWidget* box) {
+void KeyPress::capitalise(QWidget* box)
+{
     box->installEventFilter(this);
 }
 
-bool KeyPress::eventFilter(QObject* watched, QEvent* event) {
+bool KeyPress::eventFilter(QObject* watched, QEvent* event)
+{
     if (event->type() != QEvent::KeyPress)
         return false;
     const auto* key = static_cast<QKeyEvent*>(event);
@@ -34,7 +38,8 @@ bool KeyPress::eventFilter(QObject* watched, QEvent* event) {
     return true;
 }
 
-QString KeyPress::capitals(const QString& typed) const {
+QString KeyPress::capitals(const QString& typed) const
+{
     QString result;
     for (const char32_t character : typed.toUcs4()) {
         int code = int(character);

@@ -13,7 +13,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-bool ListingEntry::matches(const QString& text) const {
+bool ListingEntry::matches(const QString& text) const
+{
     return code.startsWith(text, Qt::CaseInsensitive) ||
            description.startsWith(text, Qt::CaseInsensitive);
 }
@@ -23,7 +24,8 @@ ListingDialog::ListingDialog(const QString& title, QList<ListingEntry> entries,
     : QDialog(parent)
     , entries_(std::move(entries))
     , filter_(new QLineEdit(this))
-    , grid_(new QTableView(this)) {
+    , grid_(new QTableView(this))
+{
     setObjectName(QStringLiteral("ListingDialog"));
     setWindowTitle(title);
     filter_->setObjectName(QStringLiteral("txtFilter"));
@@ -55,14 +57,16 @@ ListingDialog::ListingDialog(const QString& title, QList<ListingEntry> entries,
     filter_->setFocus();
 }
 
-void ListingDialog::setVisible(bool visible) {
+void ListingDialog::setVisible(bool visible)
+{
     QDialog::setVisible(visible);
     // Showing selects the filter's text; the clerk narrows what was typed rather than retyping.
     if (visible)
         filter_->end(false);
 }
 
-void ListingDialog::buildGrid() {
+void ListingDialog::buildGrid()
+{
     auto* model = new QStandardItemModel(int(entries_.size()), 2, this);
     model->setHorizontalHeaderLabels({tr("Code"), tr("Description")});
     for (int row = 0; row < entries_.size(); ++row) {
@@ -79,14 +83,16 @@ void ListingDialog::buildGrid() {
     grid_->horizontalHeader()->setStretchLastSection(true);
 }
 
-QString ListingDialog::chosenCode() const {
+QString ListingDialog::chosenCode() const
+{
     const QModelIndex current = grid_->currentIndex();
     if (!current.isValid() || grid_->isRowHidden(current.row()))
         return {};
     return entries_[current.row()].code;
 }
 
-void ListingDialog::applyFilter(const QString& text) {
+void ListingDialog::applyFilter(const QString& text)
+{
     int first = -1;
     for (int row = 0; row < entries_.size(); ++row) {
         const bool shown = entries_[row].matches(text);
@@ -97,12 +103,14 @@ void ListingDialog::applyFilter(const QString& text) {
     grid_->setCurrentIndex(first < 0 ? QModelIndex() : grid_->model()->index(first, 0));
 }
 
-void ListingDialog::pick() {
+void ListingDialog::pick()
+{
     if (!chosenCode().isEmpty())
         accept();
 }
 
-bool ListingDialog::eventFilter(QObject* watched, QEvent* event) {
+bool ListingDialog::eventFilter(QObject* watched, QEvent* event)
+{
     if (event->type() != QEvent::KeyPress)
         return false;
     auto* key = static_cast<QKeyEvent*>(event);
@@ -113,7 +121,8 @@ bool ListingDialog::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-bool ListingDialog::filterKey(const QKeyEvent& key) {
+bool ListingDialog::filterKey(const QKeyEvent& key)
+{
     switch (key.key()) {
     case Qt::Key_Down:
     case Qt::Key_PageDown:
@@ -128,7 +137,8 @@ bool ListingDialog::filterKey(const QKeyEvent& key) {
     }
 }
 
-bool ListingDialog::gridKey(QKeyEvent* key) {
+bool ListingDialog::gridKey(QKeyEvent* key)
+{
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
         pick();
         return true;

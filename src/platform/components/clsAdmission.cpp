@@ -7,7 +7,8 @@
 
 namespace {
 
-QString completeName(const db::RowSet& row) {
+QString completeName(const db::RowSet& row)
+{
     const QString last = ComponentDb::text(row, QStringLiteral("DoctorLastName"));
     const QString given =
         (ComponentDb::text(row, QStringLiteral("DoctorFirstName")) + QLatin1Char(' ') +
@@ -18,12 +19,14 @@ QString completeName(const db::RowSet& row) {
 
 } // namespace
 
-void clsAdmission::useConnection(db::Connection* connection) {
+void clsAdmission::useConnection(db::Connection* connection)
+{
     connection_ = connection;
     patient_.useConnection(connection);
 }
 
-bool clsAdmission::OpenAdmission(const QString& admissionNumber) {
+bool clsAdmission::OpenAdmission(const QString& admissionNumber)
+{
     Refresh();
     if (!connection_)
         throw db::Error(QStringLiteral("The patient search is not connected."), QString());
@@ -47,13 +50,15 @@ bool clsAdmission::OpenAdmission(const QString& admissionNumber) {
     return true;
 }
 
-void clsAdmission::Refresh() {
+void clsAdmission::Refresh()
+{
     clsAdmission empty;
     empty.useConnection(connection_);
     *this = empty;
 }
 
-void clsAdmission::fill(const db::RowSet& row) {
+void clsAdmission::fill(const db::RowSet& row)
+{
     hospitalNumber_ = ComponentDb::text(row, QStringLiteral("HospNum"));
     idNumber_ = ComponentDb::text(row, QStringLiteral("IdNum"));
     admissionDate_ = row.field(QStringLiteral("AdmDate")).toDateTime();

@@ -176,7 +176,7 @@ void clsCurrentUser::remember(const frmLogin::Entry& entry)
 {
     settings_->beginGroup(settingsGroup);
     settings_->setValue(serverKey, entry.server == frmLogin::Server::SqlServer ? sqlServerValue
-                                                                              : embeddedValue);
+                                                                               : embeddedValue);
     if (entry.server == frmLogin::Server::SqlServer)
         settings_->setValue(connectionStringKey, entry.connectionString);
     settings_->endGroup();
@@ -198,8 +198,8 @@ frmLogin::Outcome clsCurrentUser::attempt(const frmLogin::Entry& entry)
             try {
                 hospitaldb::HospitalCreator::create(demoFolder_, hospitaldb::DemoSize::Demo, false);
             } catch (const std::exception& error) {
-                return failed(QStringLiteral("Cannot create the demo hospital: ")
-                              + QString::fromUtf8(error.what()));
+                return failed(QStringLiteral("Cannot create the demo hospital: ") +
+                              QString::fromUtf8(error.what()));
             }
         }
         connectionString = db::Connection::embeddedConnectionString(demoFolder_);
@@ -208,7 +208,8 @@ frmLogin::Outcome clsCurrentUser::attempt(const frmLogin::Entry& entry)
         connectionString = entry.connectionString;
         if (connectionString.isEmpty())
             return failed(QStringLiteral("Type the ODBC connection string of the SQL Server."));
-        pending->serverName = firstPart(connectionString, {"Server", "Address", "Addr", "Data Source"});
+        pending->serverName =
+            firstPart(connectionString, {"Server", "Address", "Addr", "Data Source"});
         pending->userId = firstPart(connectionString, {"UID", "User ID"});
         pending->serverPassword = firstPart(connectionString, {"PWD", "Password"});
     }
@@ -236,19 +237,17 @@ frmLogin::Outcome clsCurrentUser::attempt(const frmLogin::Entry& entry)
     try {
         rows = pending->connection->open(
             QStringLiteral("SELECT EmployeeCode, EmployeeName, DeptCode, PasswordHash, Active "
-                           "FROM Password..tbEmployee WHERE EmployeeCode = ")
-            + db::Sql::quote(entry.employeeCode));
+                           "FROM Password..tbEmployee WHERE EmployeeCode = ") +
+            db::Sql::quote(entry.employeeCode));
         if (rows.count() <= 0)
             return refused();
-        const bool active =
-            rows[QStringLiteral("Active")].toString().trimmed().compare(QLatin1String("Y"),
-                                                                        Qt::CaseInsensitive) == 0;
-        const bool ofDepartment =
-            passwordDeptCode_.trimmed().isEmpty()
-            || rows[QStringLiteral("DeptCode")].toString().trimmed().compare(
-                   passwordDeptCode_.trimmed(), Qt::CaseInsensitive) == 0;
-        if (!active || !ofDepartment
-            || !PasswordHash::matches(entry.password, rows[QStringLiteral("PasswordHash")].toString()))
+        const bool active = rows[QStringLiteral("Active")].toString().trimmed().compare(
+                                QLatin1String("Y"), Qt::CaseInsensitive) == 0;
+        const bool ofDepartment = passwordDeptCode_.trimmed().isEmpty() ||
+                                  rows[QStringLiteral("DeptCode")].toString().trimmed().compare(
+                                      passwordDeptCode_.trimmed(), Qt::CaseInsensitive) == 0;
+        if (!active || !ofDepartment ||
+            !PasswordHash::matches(entry.password, rows[QStringLiteral("PasswordHash")].toString()))
             return refused();
         pending->employeeCode = rows[QStringLiteral("EmployeeCode")].toString();
         pending->employeeName = rows[QStringLiteral("EmployeeName")].toString();

@@ -51,7 +51,8 @@ public:
     // AppLocalDataLocation + "/demo-hospital".
     const QString& demoFolder() const { return demoFolder_; }
     void setDemoFolder(const QString& folder) { demoFolder_ = folder; }
-    // The trace file path the dialog offers. Default: AppLocalDataLocation + "/statement-trace.txt".
+    // The trace file path the dialog offers. Default: AppLocalDataLocation +
+    // "/statement-trace.txt".
     const QString& traceFile() const { return traceFile_; }
     void setTraceFile(const QString& path) { traceFile_ = path; }
 

@@ -2,7 +2,8 @@
 
 #include "ComponentDb.h"
 
-bool clsDrug::InitConnect(db::Connection* connection) {
+bool clsDrug::InitConnect(db::Connection* connection)
+{
     const bool usable = ComponentDb::canRead(
         connection,
         QStringLiteral("Select top 1 ItemID, SellingPriceIn from Build_File..tbInvent"));

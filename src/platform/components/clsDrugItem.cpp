@@ -11,23 +11,27 @@ using db::Sql;
 
 namespace {
 
-QString textOrNull(const QString& value) {
+QString textOrNull(const QString& value)
+{
     return value.isEmpty() ? QStringLiteral("NULL") : Sql::quote(value);
 }
 
-QString dateTimeOrNull(const QDateTime& value) {
+QString dateTimeOrNull(const QDateTime& value)
+{
     return value.isValid() ? Sql::quote(Sql::dateTime(value)) : QStringLiteral("NULL");
 }
 
 } // namespace
 
-db::Connection& clsDrugItem::connection() const {
+db::Connection& clsDrugItem::connection() const
+{
     if (!connection_)
         throw db::Error(QStringLiteral("The drug component is not connected."), QString());
     return *connection_;
 }
 
-bool clsDrugItem::SearchDrug(QString& itemCode, QString& location) {
+bool clsDrugItem::SearchDrug(QString& itemCode, QString& location)
+{
     drugName_.clear();
     invent_ = {};
     db::RowSet row = connection().open(
@@ -54,7 +58,8 @@ void clsDrugItem::AppendStockCard(const QString& hospitalNumber, const QString& 
                                   const QString& remarks, const QString& roomId, int isFree,
                                   const QString& storeId, const QString& chargeStoreId,
                                   const QString& revenueId, const QString& lotNumber,
-                                  const QDateTime& expiryDate, const QString& requestNumber) {
+                                  const QDateTime& expiryDate, const QString& requestNumber)
+{
     const QStringList values = {Sql::quote(hospitalNumber),
                                 Sql::quote(idNumber),
                                 Sql::quote(itemId),

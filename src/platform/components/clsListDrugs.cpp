@@ -10,16 +10,19 @@
 #include <QApplication>
 
 clsListDrugs::clsListDrugs(Dialogs& dialogs)
-    : dialogs_(dialogs) {}
+    : dialogs_(dialogs)
+{}
 
-bool clsListDrugs::InitConnection(db::Connection* connection) {
+bool clsListDrugs::InitConnection(db::Connection* connection)
+{
     const bool usable = ComponentDb::canRead(
         connection, QStringLiteral("Select top 1 ItemID, DrugName from Build_File..tbInvMaster"));
     connection_ = usable ? connection : nullptr;
     return usable;
 }
 
-QString clsListDrugs::listStatement(bool inStockOnly, const QString& location) const {
+QString clsListDrugs::listStatement(bool inStockOnly, const QString& location) const
+{
     if (wholeMaster_)
         return QStringLiteral("Select ItemID, DrugName from Build_File..tbInvMaster "
                               "where Active = 'Y' order by DrugName");
@@ -31,7 +34,8 @@ QString clsListDrugs::listStatement(bool inStockOnly, const QString& location) c
            QStringLiteral(" order by m.DrugName");
 }
 
-QString clsListDrugs::ShowList(QString& criteria, bool inStockOnly, QString& location) {
+QString clsListDrugs::ShowList(QString& criteria, bool inStockOnly, QString& location)
+{
     Q_ASSERT_X(connection_, "clsListDrugs", "ShowList before a successful InitConnection");
     QList<ListingEntry> entries;
     {

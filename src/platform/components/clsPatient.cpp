@@ -6,7 +6,8 @@
 clsPatient::clsPatient() = default;
 clsPatient::~clsPatient() = default;
 
-bool clsPatient::OpenConnection(const QString& connectionString) {
+bool clsPatient::OpenConnection(const QString& connectionString)
+{
     connection_ = ComponentDb::connect(connectionString);
     master_.useConnection(connection_.get());
     return connection_ != nullptr;

@@ -7,7 +7,8 @@
 
 namespace {
 
-QString ageOn(const QDate& birthDate, const QDate& today) {
+QString ageOn(const QDate& birthDate, const QDate& today)
+{
     if (!birthDate.isValid())
         return {};
     int years = today.year() - birthDate.year();
@@ -18,7 +19,8 @@ QString ageOn(const QDate& birthDate, const QDate& today) {
 
 } // namespace
 
-bool clsPatientInfo::LoadPatient(const QString& hospitalNumber) {
+bool clsPatientInfo::LoadPatient(const QString& hospitalNumber)
+{
     clear();
     if (!connection_)
         throw db::Error(QStringLiteral("The patient component is not connected."), QString());
@@ -35,13 +37,15 @@ bool clsPatientInfo::LoadPatient(const QString& hospitalNumber) {
     return true;
 }
 
-void clsPatientInfo::clear() {
+void clsPatientInfo::clear()
+{
     clsPatientInfo empty;
     empty.connection_ = connection_;
     *this = empty;
 }
 
-void clsPatientInfo::fill(const db::RowSet& row) {
+void clsPatientInfo::fill(const db::RowSet& row)
+{
     lastName_ = ComponentDb::text(row, QStringLiteral("LastName"));
     firstName_ = ComponentDb::text(row, QStringLiteral("FirstName"));
     middleName_ = ComponentDb::text(row, QStringLiteral("MiddleName"));

@@ -6,13 +6,15 @@
 clsPatientSearch::clsPatientSearch() = default;
 clsPatientSearch::~clsPatientSearch() = default;
 
-bool clsPatientSearch::InitConnection(const QString& connectionString, QString& /*serverName*/) {
+bool clsPatientSearch::InitConnection(const QString& connectionString, QString& /*serverName*/)
+{
     connection_ = ComponentDb::connect(connectionString);
     admission_.useConnection(connection_.get());
     return ComponentDb::canRead(connection_.get(),
                                 QStringLiteral("Select top 1 IdNum from Patient_Data..tbPatient"));
 }
 
-bool clsPatientSearch::ValidateAdmission(const QString& admissionNumber) {
+bool clsPatientSearch::ValidateAdmission(const QString& admissionNumber)
+{
     return admission_.OpenAdmission(admissionNumber);
 }

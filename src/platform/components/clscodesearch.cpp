@@ -9,14 +9,16 @@
 
 namespace {
 
-int indexOfCode(const QList<ListingEntry>& entries, const QString& code) {
+int indexOfCode(const QList<ListingEntry>& entries, const QString& code)
+{
     for (int i = 0; i < entries.size(); ++i)
         if (entries[i].code.compare(code, Qt::CaseInsensitive) == 0)
             return i;
     return -1;
 }
 
-QList<int> matching(const QList<ListingEntry>& entries, const QString& text) {
+QList<int> matching(const QList<ListingEntry>& entries, const QString& text)
+{
     QList<int> found;
     for (int i = 0; i < entries.size(); ++i)
         if (entries[i].matches(text))
@@ -27,9 +29,11 @@ QList<int> matching(const QList<ListingEntry>& entries, const QString& text) {
 } // namespace
 
 clscodesearch::clscodesearch(Dialogs& dialogs)
-    : dialogs_(dialogs) {}
+    : dialogs_(dialogs)
+{}
 
-void clscodesearch::Initialize_Classes() {
+void clscodesearch::Initialize_Classes()
+{
     cancelled_ = false;
     address_ = {};
     doctor_ = {};
@@ -37,7 +41,8 @@ void clscodesearch::Initialize_Classes() {
     item_ = {};
 }
 
-bool clscodesearch::SearchListing(QString& searchText, int kind) {
+bool clscodesearch::SearchListing(QString& searchText, int kind)
+{
     Initialize_Classes();
     switch (kind) {
     case AddressListing:
@@ -64,7 +69,8 @@ bool clscodesearch::SearchListing(QString& searchText, int kind) {
     }
 }
 
-QString clscodesearch::itemStatement() const {
+QString clscodesearch::itemStatement() const
+{
     return QStringLiteral("Select * from Build_File..tbcoOtherRevenue where OtherSectionID = ") +
            db::Sql::quote(otherSectionId_) +
            QStringLiteral(" and Active = 'Y' order by OtherRevenue");
@@ -72,7 +78,8 @@ QString clscodesearch::itemStatement() const {
 
 template <typename Record>
 bool clscodesearch::search(QString& searchText, const QString& statement, const QString& title,
-                           Record& chosen) {
+                           Record& chosen)
+{
     const QList<Record> records = load<Record>(statement);
     QList<ListingEntry> entries;
     for (const Record& record : records)
@@ -85,7 +92,8 @@ bool clscodesearch::search(QString& searchText, const QString& statement, const 
     return true;
 }
 
-template <typename Record> QList<Record> clscodesearch::load(const QString& statement) const {
+template <typename Record> QList<Record> clscodesearch::load(const QString& statement) const
+{
     Q_ASSERT_X(connection_, "clscodesearch", "SearchListing before setConnection");
     const BusyPointer busy;
     QList<Record> records;
@@ -95,7 +103,8 @@ template <typename Record> QList<Record> clscodesearch::load(const QString& stat
 }
 
 int clscodesearch::choose(const QList<ListingEntry>& entries, const QString& text,
-                          const QString& title) {
+                          const QString& title)
+{
     const int exact = indexOfCode(entries, text);
     if (exact >= 0)
         return exact;
@@ -108,7 +117,8 @@ int clscodesearch::choose(const QList<ListingEntry>& entries, const QString& tex
 }
 
 int clscodesearch::pickFromList(const QList<ListingEntry>& entries, const QString& text,
-                                const QString& title) {
+                                const QString& title)
+{
     const QString caption =
         companyName_.isEmpty() ? title : title + QStringLiteral(" - ") + companyName_;
     ListingDialog list(caption, entries, text, QApplication::activeWindow());

@@ -74,13 +74,14 @@ QString Connection::embeddedConnectionString(const QString& folder, bool through
 std::unique_ptr<Connection> Connection::connect(const QString& connectionString)
 {
     const auto fields = connectionFields(connectionString);
-    if (fields.value(QStringLiteral("provider")).compare(embeddedProvider, Qt::CaseInsensitive) == 0)
+    if (fields.value(QStringLiteral("provider")).compare(embeddedProvider, Qt::CaseInsensitive) ==
+        0)
         return connectEmbedded(connectionString, fields.value(QStringLiteral("data source")),
-                               fields.value(QStringLiteral("driver")).compare(QLatin1String("QODBC"),
-                                                                              Qt::CaseInsensitive) == 0);
-    return std::unique_ptr<Connection>(new Connection(connectionString,
-                                                      openDatabase(QStringLiteral("QODBC"), connectionString),
-                                                      std::make_unique<tsql::TsqlPassThrough>()));
+                               fields.value(QStringLiteral("driver"))
+                                       .compare(QLatin1String("QODBC"), Qt::CaseInsensitive) == 0);
+    return std::unique_ptr<Connection>(
+        new Connection(connectionString, openDatabase(QStringLiteral("QODBC"), connectionString),
+                       std::make_unique<tsql::TsqlPassThrough>()));
 }
 
 std::unique_ptr<Connection> Connection::connectEmbedded(const QString& connectionString,
@@ -91,7 +92,8 @@ std::unique_ptr<Connection> Connection::connectEmbedded(const QString& connectio
         folder, proceduresAt(fields.value(QStringLiteral("procedures"))));
     std::unique_ptr<Connection> connection(new Connection(
         connectionString,
-        throughOdbc ? openDatabase(QStringLiteral("QODBC"), QStringLiteral("DRIVER={SQLite3};Database=:memory:;"))
+        throughOdbc ? openDatabase(QStringLiteral("QODBC"),
+                                   QStringLiteral("DRIVER={SQLite3};Database=:memory:;"))
                     : openDatabase(QStringLiteral("QSQLITE"), QStringLiteral(":memory:")),
         nullptr));
     emulation->attach(connection->database_);
@@ -105,8 +107,7 @@ Connection::Connection(const QString& connectionString, QSqlDatabase database,
     : connectionString_(connectionString)
     , database_(std::move(database))
     , dialect_(std::move(dialect))
-{
-}
+{}
 
 Connection::~Connection()
 {
@@ -117,7 +118,8 @@ Connection::~Connection()
     QSqlDatabase::removeDatabase(name);
 }
 
-std::shared_ptr<QSqlQuery> Connection::prepare(const QString& sql, const QString& statement, bool reuse)
+std::shared_ptr<QSqlQuery> Connection::prepare(const QString& sql, const QString& statement,
+                                               bool reuse)
 {
     if (reuse) {
         if (auto cached = prepared_.value(sql))
@@ -172,8 +174,7 @@ RowSet Connection::execute(const QString& statement)
     return open(statement, Cursor::Server, Access::ReadOnly);
 }
 
-template <typename Work>
-auto Connection::traced(const QString& statement, Work work)
+template <typename Work> auto Connection::traced(const QString& statement, Work work)
 {
     try {
         auto result = work();
@@ -220,7 +221,8 @@ void Connection::begin()
 void Connection::commit()
 {
     if (depth_ == 0)
-        throw Error(QStringLiteral("There is no transaction to commit."), dialect_->commitStatement());
+        throw Error(QStringLiteral("There is no transaction to commit."),
+                    dialect_->commitStatement());
     if (depth_ == 1)
         sendControl(dialect_->commitStatement());
     --depth_;

@@ -55,8 +55,7 @@ private:
     std::shared_ptr<QSqlQuery> send(const Step& step, const QString& statement, bool reuse);
     RowSet runSteps(const Plan& plan, const QString& statement, Cursor cursor);
     void sendControl(const QString& statement);
-    template <typename Work>
-    auto traced(const QString& statement, Work work);
+    template <typename Work> auto traced(const QString& statement, Work work);
     void writeBack(const QString& sql, const QVariantList& values);
 
     QString connectionString_;

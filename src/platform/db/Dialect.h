@@ -16,10 +16,10 @@ struct Step {
 
 // What one department statement becomes on a given database.
 struct Plan {
-    QList<Step> steps;        // sent in order; the last that returns columns gives the rows
-    QString baseTable;        // for an updatable row set: the table its rows are written to
-    QStringList keyColumns;   // the table columns identifying a row ...
-    QStringList keyFields;    // ... and the result fields that carry them
+    QList<Step> steps;      // sent in order; the last that returns columns gives the rows
+    QString baseTable;      // for an updatable row set: the table its rows are written to
+    QStringList keyColumns; // the table columns identifying a row ...
+    QStringList keyFields;  // ... and the result fields that carry them
 };
 
 // How statements reach one kind of database.

@@ -34,8 +34,7 @@ struct RowSet::Data {
         for (int i = 0; i < names.size(); ++i)
             indexByName.insert(names[i].toLower(), i);
         visibleFields = 0;
-        while (visibleFields < names.size() &&
-               !dialect.isHiddenField(names[visibleFields]))
+        while (visibleFields < names.size() && !dialect.isHiddenField(names[visibleFields]))
             ++visibleFields;
     }
 
@@ -66,8 +65,7 @@ QStringList columnNames(const QSqlRecord& record)
 
 RowSet::RowSet()
     : d(std::make_shared<Data>())
-{
-}
+{}
 
 RowSet RowSet::fromQuery(QSqlQuery& query, const QString& statement, const Dialect& dialect)
 {
@@ -103,7 +101,8 @@ void RowSet::makeUpdatable(Connection* connection, const Plan& plan)
     d->keyFields = plan.keyFields;
     for (const QString& field : plan.keyFields)
         if (!hasField(field))
-            throw Error(QStringLiteral("The rows do not carry their key %1.").arg(field), d->statement);
+            throw Error(QStringLiteral("The rows do not carry their key %1.").arg(field),
+                        d->statement);
 }
 
 bool RowSet::isOpen() const
@@ -119,7 +118,8 @@ bool RowSet::eof() const
 void RowSet::moveNext()
 {
     if (eof())
-        throw Error(QStringLiteral("Either BOF or EOF is True: there is no current row."), d->statement);
+        throw Error(QStringLiteral("Either BOF or EOF is True: there is no current row."),
+                    d->statement);
     d->changed.clear();
     if (d->isClient())
         ++d->position;
@@ -163,7 +163,8 @@ int RowSet::indexOf(const QString& name) const
 const QVariantList& RowSet::currentRow() const
 {
     if (eof())
-        throw Error(QStringLiteral("Either BOF or EOF is True: there is no current row."), d->statement);
+        throw Error(QStringLiteral("Either BOF or EOF is True: there is no current row."),
+                    d->statement);
     return d->isClient() ? d->rows[d->position] : d->current;
 }
 

@@ -48,7 +48,8 @@ private:
     // A client cursor: every row read now.
     static RowSet fromQuery(QSqlQuery& query, const QString& statement, const Dialect& dialect);
     // A server cursor: rows read from the query as the set moves.
-    static RowSet withServerCursor(QSqlQuery&& query, const QString& statement, const Dialect& dialect);
+    static RowSet withServerCursor(QSqlQuery&& query, const QString& statement,
+                                   const Dialect& dialect);
     void makeUpdatable(Connection* connection, const Plan& plan);
     const QVariantList& currentRow() const;
     int indexOf(const QString& name) const;

@@ -15,7 +15,8 @@ struct Decimal {
 
 // Rounds the value's 15-significant-digit decimal form rather than the binary double, so that
 // amounts keyed in as 2.675 round the way the user sees them.
-Decimal roundDecimal(double value, int places) {
+Decimal roundDecimal(double value, int places)
+{
     if (!std::isfinite(value))
         value = 0; // statement text has no literal for these
 
@@ -58,7 +59,8 @@ Decimal roundDecimal(double value, int places) {
     return result;
 }
 
-QString grouped(const QString& whole) {
+QString grouped(const QString& whole)
+{
     QString text = whole;
     for (qsizetype i = text.size() - 3; i > 0; i -= 3)
         text.insert(i, QLatin1Char(','));
@@ -68,7 +70,8 @@ QString grouped(const QString& whole) {
 enum class Grouping { None, Commas };
 enum class LeadingZero { Dropped, Kept };
 
-QString twoPlaces(double value, Grouping grouping, LeadingZero leadingZero) {
+QString twoPlaces(double value, Grouping grouping, LeadingZero leadingZero)
+{
     const Decimal d = roundDecimal(value, 2);
     QString whole = grouping == Grouping::Commas ? grouped(d.whole) : d.whole;
     if (whole.isEmpty() && leadingZero == LeadingZero::Kept)
@@ -76,28 +79,33 @@ QString twoPlaces(double value, Grouping grouping, LeadingZero leadingZero) {
     return (d.negative ? QStringLiteral("-") : QString()) + whole + QLatin1Char('.') + d.fraction;
 }
 
-QString twoDigits(int n) {
+QString twoDigits(int n)
+{
     return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
 }
 
-QString slashedDate(const QDate& date) {
+QString slashedDate(const QDate& date)
+{
     return QStringLiteral("%1/%2/%3")
         .arg(twoDigits(date.month()), twoDigits(date.day()))
         .arg(date.year(), 4, 10, QLatin1Char('0'));
 }
 
-QString clock24(const QTime& time, bool seconds) {
+QString clock24(const QTime& time, bool seconds)
+{
     QString text = twoDigits(time.hour()) + QLatin1Char(':') + twoDigits(time.minute());
     if (seconds)
         text += QLatin1Char(':') + twoDigits(time.second());
     return text;
 }
 
-int number(const QRegularExpressionMatch& match, int group) {
+int number(const QRegularExpressionMatch& match, int group)
+{
     return match.captured(group).toInt();
 }
 
-QDateTime parseSlashed(const QRegularExpressionMatch& match) {
+QDateTime parseSlashed(const QRegularExpressionMatch& match)
+{
     const QDate date(number(match, 3), number(match, 1), number(match, 2));
     if (!date.isValid())
         return {};
@@ -115,7 +123,8 @@ QDateTime parseSlashed(const QRegularExpressionMatch& match) {
     return time.isValid() ? QDateTime(date, time) : QDateTime();
 }
 
-QDateTime parseIso(const QRegularExpressionMatch& match) {
+QDateTime parseIso(const QRegularExpressionMatch& match)
+{
     const QDate date(number(match, 1), number(match, 2), number(match, 3));
     if (!date.isValid())
         return {};
@@ -130,29 +139,35 @@ QDateTime parseIso(const QRegularExpressionMatch& match) {
 
 } // namespace
 
-QString Sql::quote(const QString& value) {
+QString Sql::quote(const QString& value)
+{
     QString text = value;
     return QLatin1Char('\'') + text.replace(QLatin1Char('\''), QLatin1String("''")) +
            QLatin1Char('\'');
 }
 
-QString Sql::twoDecimals(double value) {
+QString Sql::twoDecimals(double value)
+{
     return twoPlaces(value, Grouping::None, LeadingZero::Kept);
 }
 
-QString Sql::groupedTwoDecimals(double value) {
+QString Sql::groupedTwoDecimals(double value)
+{
     return twoPlaces(value, Grouping::Commas, LeadingZero::Kept);
 }
 
-QString Sql::twoDecimalsNoLeadingZero(double value) {
+QString Sql::twoDecimalsNoLeadingZero(double value)
+{
     return twoPlaces(value, Grouping::None, LeadingZero::Dropped);
 }
 
-QString Sql::groupedTwoDecimalsNoLeadingZero(double value) {
+QString Sql::groupedTwoDecimalsNoLeadingZero(double value)
+{
     return twoPlaces(value, Grouping::Commas, LeadingZero::Dropped);
 }
 
-QString Sql::plainNumber(double value) {
+QString Sql::plainNumber(double value)
+{
     Decimal d = roundDecimal(value, 4);
     while (d.fraction.endsWith(QLatin1Char('0')))
         d.fraction.chop(1);
@@ -163,15 +178,18 @@ QString Sql::plainNumber(double value) {
     return text;
 }
 
-double Sql::roundMoney(double value) {
+double Sql::roundMoney(double value)
+{
     return twoDecimals(value).toDouble();
 }
 
-QString Sql::date(const QDate& date) {
+QString Sql::date(const QDate& date)
+{
     return date.isValid() ? slashedDate(date) : QString();
 }
 
-QString Sql::dateTime(const QDateTime& dateTime) {
+QString Sql::dateTime(const QDateTime& dateTime)
+{
     if (!dateTime.isValid())
         return {};
     // Built by hand: the locale's AM/PM text differs between workstations.
@@ -182,7 +200,8 @@ QString Sql::dateTime(const QDateTime& dateTime) {
            (time.hour() < 12 ? QLatin1String(" AM") : QLatin1String(" PM"));
 }
 
-QString Sql::yearFirstDate(const QDate& date) {
+QString Sql::yearFirstDate(const QDate& date)
+{
     if (!date.isValid())
         return {};
     return QStringLiteral("%1/%2/%3")
@@ -190,17 +209,20 @@ QString Sql::yearFirstDate(const QDate& date) {
         .arg(twoDigits(date.month()), twoDigits(date.day()));
 }
 
-QString Sql::time24(const QDateTime& dateTime) {
+QString Sql::time24(const QDateTime& dateTime)
+{
     return dateTime.isValid() ? clock24(dateTime.time(), true) : QString();
 }
 
-QString Sql::dateTime24(const QDateTime& dateTime) {
+QString Sql::dateTime24(const QDateTime& dateTime)
+{
     if (!dateTime.isValid())
         return {};
     return slashedDate(dateTime.date()) + QLatin1Char(' ') + clock24(dateTime.time(), false);
 }
 
-QString Sql::storedDateTime(const QDateTime& dateTime) {
+QString Sql::storedDateTime(const QDateTime& dateTime)
+{
     if (!dateTime.isValid())
         return {};
     const QDate date = dateTime.date();
@@ -210,7 +232,8 @@ QString Sql::storedDateTime(const QDateTime& dateTime) {
         .arg(dateTime.time().msec(), 3, 10, QLatin1Char('0'));
 }
 
-QDateTime Sql::parseDateTime(const QString& text) {
+QDateTime Sql::parseDateTime(const QString& text)
+{
     static const QRegularExpression slashed(
         QStringLiteral("^([0-9]{1,2})/([0-9]{1,2})/([0-9]{4})"
                        "(?: ([0-9]{1,2}):([0-9]{2})(?::([0-9]{2}) ([AaPp][Mm]))?)?$"));

@@ -12,9 +12,11 @@ void Trace::record(const QString& statement, const QString& error)
     if (!file_.isOpen())
         return;
     const QString when = QDateTime::currentDateTime().toString(Qt::ISODateWithMs);
-    const QString outcome = error.isEmpty() ? QStringLiteral("ok") : QStringLiteral("error: ") + error;
-    file_.write((when + QLatin1Char('\t') + statement + QLatin1Char('\t') + outcome + QLatin1Char('\n'))
-                    .toUtf8());
+    const QString outcome =
+        error.isEmpty() ? QStringLiteral("ok") : QStringLiteral("error: ") + error;
+    file_.write(
+        (when + QLatin1Char('\t') + statement + QLatin1Char('\t') + outcome + QLatin1Char('\n'))
+            .toUtf8());
     file_.flush();
 }
 

@@ -42,8 +42,7 @@ QString storedAsSentForm(const QString& stored)
 
 Value::Value(QVariant value)
     : value_(std::move(value))
-{
-}
+{}
 
 bool Value::isNull() const
 {

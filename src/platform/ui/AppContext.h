@@ -15,8 +15,7 @@ public:
         : prompt_(prompt)
         , dialogs_(dialogs)
         , clock_(clock)
-    {
-    }
+    {}
 
     Prompt& prompt() const { return prompt_; }
     Dialogs& dialogs() const { return dialogs_; }

@@ -66,7 +66,8 @@ namespace {
 
 enum class Listing { Absent, Picked, Cancelled };
 
-QString resultCode(const clscodesearch& search, int kind) {
+QString resultCode(const clscodesearch& search, int kind)
+{
     switch (kind) {
     case clscodesearch::AddressListing:
         return search.AddressRecord().ResultCode();
@@ -79,7 +80,8 @@ QString resultCode(const clscodesearch& search, int kind) {
     }
 }
 
-QStringList recordFields(const clscodesearch& search, int kind) {
+QStringList recordFields(const clscodesearch& search, int kind)
+{
     const auto& item = search.OtherRevenueRecord();
     switch (kind) {
     case clscodesearch::AddressListing:
@@ -120,14 +122,16 @@ const QList<KindTable> kinds = {
      "OtherRevenue"},
 };
 
-void showAndWait(QDialog& dialog) {
+void showAndWait(QDialog& dialog)
+{
     dialog.show();
     dialog.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
 }
 
 // Down into the grid, Down once more, Enter: the second entry listed.
-int pickSecond(QDialog& dialog) {
+int pickSecond(QDialog& dialog)
+{
     showAndWait(dialog);
     QTest::keyClick(dialog.findChild<QLineEdit*>("txtFilter"), Qt::Key_Down);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
@@ -135,7 +139,8 @@ int pickSecond(QDialog& dialog) {
     return dialog.result();
 }
 
-int visibleRows(QDialog& dialog) {
+int visibleRows(QDialog& dialog)
+{
     const auto* grid = dialog.findChild<QTableView*>("grdListing");
     int shown = 0;
     for (int row = 0; row < grid->model()->rowCount(); ++row)
@@ -145,7 +150,8 @@ int visibleRows(QDialog& dialog) {
 
 } // namespace
 
-void TestComponents::initTestCase() {
+void TestComponents::initTestCase()
+{
     QVERIFY(dir_.isValid());
     hospitaldb::HospitalCreator::create(dir_.filePath("hospital"), hospitaldb::DemoSize::Demo,
                                         false);
@@ -153,17 +159,20 @@ void TestComponents::initTestCase() {
     connection_ = db::Connection::connect(connectionString_);
 }
 
-QString TestComponents::scalar(const QString& statement) const {
+QString TestComponents::scalar(const QString& statement) const
+{
     db::RowSet rows = connection_->open(statement);
     return rows.eof() ? QString() : rows.field(0).toString();
 }
 
-int TestComponents::count(const QString& statement) const {
+int TestComponents::count(const QString& statement) const
+{
     return scalar("Select count(*) as N from " + statement).toInt();
 }
 
 // The first word that begins two or more of the listed texts.
-QString TestComponents::sharedFirstWord(const QString& statement) const {
+QString TestComponents::sharedFirstWord(const QString& statement) const
+{
     QHash<QString, int> seen;
     for (db::RowSet rows = connection_->open(statement); !rows.eof(); rows.moveNext()) {
         const QString word = rows.field(0).toString().section(' ', 0, 0);
@@ -173,13 +182,15 @@ QString TestComponents::sharedFirstWord(const QString& statement) const {
     return {};
 }
 
-double TestComponents::onHand(const QString& location, const QString& item) const {
+double TestComponents::onHand(const QString& location, const QString& item) const
+{
     return scalar("Select OnHand from Build_File..tbInvent where LocationID = " +
                   Sql::quote(location) + " and ItemID = " + Sql::quote(item))
         .toDouble();
 }
 
-void TestComponents::connectingToAMissingHospitalFails() {
+void TestComponents::connectingToAMissingHospitalFails()
+{
     const QString missing = db::Connection::embeddedConnectionString(dir_.filePath("nowhere"));
     clsPatient patient;
     QVERIFY(!patient.OpenConnection(missing));
@@ -190,7 +201,8 @@ void TestComponents::connectingToAMissingHospitalFails() {
     QVERIFY(search.InitConnection(connectionString_, server));
 }
 
-void TestComponents::componentsRefuseAMissingConnection() {
+void TestComponents::componentsRefuseAMissingConnection()
+{
     ScriptedDialogs dialogs;
     QVERIFY(!clsListDrugs(dialogs).InitConnection(nullptr));
     QVERIFY(!clsDrug().InitConnect(nullptr));
@@ -198,7 +210,8 @@ void TestComponents::componentsRefuseAMissingConnection() {
     QVERIFY(clsDrug().InitConnect(connection_.get()));
 }
 
-void TestComponents::loadPatient_data() {
+void TestComponents::loadPatient_data()
+{
     QTest::addColumn<QString>("hospitalNumber");
     QTest::addColumn<bool>("found");
 
@@ -217,7 +230,8 @@ void TestComponents::loadPatient_data() {
     QTest::newRow("apostrophe in the number") << "001'00089" << false;
 }
 
-void TestComponents::loadPatient() {
+void TestComponents::loadPatient()
+{
     QFETCH(QString, hospitalNumber);
     QFETCH(bool, found);
     clsPatient component;
@@ -248,7 +262,8 @@ void TestComponents::loadPatient() {
              scalar("Select Province from Build_File..tbCoZipCode where ZipCode = " + zip));
 }
 
-void TestComponents::ageCountsWholeYears_data() {
+void TestComponents::ageCountsWholeYears_data()
+{
     QTest::addColumn<QString>("hospitalNumber");
     QTest::addColumn<QDate>("birthDate");
     QTest::addColumn<QString>("age");
@@ -261,7 +276,8 @@ void TestComponents::ageCountsWholeYears_data() {
     QTest::newRow("birth date not recorded") << "T-AGE-4" << QDate() << "";
 }
 
-void TestComponents::ageCountsWholeYears() {
+void TestComponents::ageCountsWholeYears()
+{
     QFETCH(QString, hospitalNumber);
     QFETCH(QDate, birthDate);
     QFETCH(QString, age);
@@ -277,7 +293,8 @@ void TestComponents::ageCountsWholeYears() {
     QCOMPARE(component.clsPatientMaster().Age(), age);
 }
 
-void TestComponents::openAdmission_data() {
+void TestComponents::openAdmission_data()
+{
     QTest::addColumn<QString>("admissionNumber");
     QTest::addColumn<bool>("found");
 
@@ -300,7 +317,8 @@ void TestComponents::openAdmission_data() {
     QTest::newRow("apostrophe in the number") << "40'0001" << false;
 }
 
-void TestComponents::openAdmission() {
+void TestComponents::openAdmission()
+{
     QFETCH(QString, admissionNumber);
     QFETCH(bool, found);
     QVERIFY(!admissionNumber.isEmpty());
@@ -365,7 +383,8 @@ void TestComponents::openAdmission() {
                patient));
 }
 
-void TestComponents::refreshEmptiesTheAdmission() {
+void TestComponents::refreshEmptiesTheAdmission()
+{
     clsPatientSearch search;
     QString server;
     QVERIFY(search.InitConnection(connectionString_, server));
@@ -385,7 +404,8 @@ void TestComponents::refreshEmptiesTheAdmission() {
     QVERIFY(admission.OpenAdmission(scalar("Select top 1 IdNum from Patient_Data..tbPatient")));
 }
 
-void TestComponents::searchListing_data() {
+void TestComponents::searchListing_data()
+{
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("listing");
@@ -420,7 +440,8 @@ void TestComponents::searchListing_data() {
                   " and OtherRevenue = " + Sql::quote(onlyOne));
 }
 
-void TestComponents::searchListing() {
+void TestComponents::searchListing()
+{
     QFETCH(int, kind);
     QFETCH(QString, text);
     QFETCH(int, listing);
@@ -464,7 +485,8 @@ void TestComponents::searchListing() {
         QVERIFY(search.DoctorRecord().ResultCode().isEmpty());
 }
 
-void TestComponents::recordsCarryTheEntry_data() {
+void TestComponents::recordsCarryTheEntry_data()
+{
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("code");
     QTest::addColumn<QStringList>("fields");
@@ -491,7 +513,8 @@ void TestComponents::recordsCarryTheEntry_data() {
         "and FormType is not null and RateA <> RateB and RateB <> RateC and RateD <> RateE");
 }
 
-void TestComponents::recordsCarryTheEntry() {
+void TestComponents::recordsCarryTheEntry()
+{
     QFETCH(int, kind);
     QFETCH(QString, code);
     QFETCH(QStringList, fields);
@@ -503,14 +526,16 @@ void TestComponents::recordsCarryTheEntry() {
     QCOMPARE(recordFields(search, kind), fields);
 }
 
-void TestComponents::unknownKindIsCancelled_data() {
+void TestComponents::unknownKindIsCancelled_data()
+{
     QTest::addColumn<int>("kind");
     QTest::newRow("2") << 2;
     QTest::newRow("negative") << -1;
     QTest::newRow("99") << 99;
 }
 
-void TestComponents::unknownKindIsCancelled() {
+void TestComponents::unknownKindIsCancelled()
+{
     QFETCH(int, kind);
     ScriptedDialogs dialogs;
     clscodesearch search(dialogs);
@@ -522,7 +547,8 @@ void TestComponents::unknownKindIsCancelled() {
     QCOMPARE(text, QString("1101"));
 }
 
-void TestComponents::itemsOfAnotherSection() {
+void TestComponents::itemsOfAnotherSection()
+{
     ScriptedDialogs dialogs;
     clscodesearch search(dialogs);
     search.setConnection(connection_.get());
@@ -543,7 +569,8 @@ void TestComponents::itemsOfAnotherSection() {
     QVERIFY(!search.Cancelled());
 }
 
-void TestComponents::withoutSearchModeNoListOpens() {
+void TestComponents::withoutSearchModeNoListOpens()
+{
     ScriptedDialogs dialogs;
     clscodesearch search(dialogs);
     search.setConnection(connection_.get());
@@ -554,7 +581,8 @@ void TestComponents::withoutSearchModeNoListOpens() {
     QVERIFY(!search.Cancelled());
 }
 
-void TestComponents::showList_data() {
+void TestComponents::showList_data()
+{
     QTest::addColumn<QString>("location");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("criteria");
@@ -577,7 +605,8 @@ void TestComponents::showList_data() {
                                               << "" << true << count(stocked + "'32'");
 }
 
-void TestComponents::showList() {
+void TestComponents::showList()
+{
     QFETCH(QString, location);
     QFETCH(QString, title);
     QFETCH(QString, criteria);
@@ -615,7 +644,8 @@ void TestComponents::showList() {
     }
 }
 
-void TestComponents::searchDrug_data() {
+void TestComponents::searchDrug_data()
+{
     QTest::addColumn<QString>("itemCode");
     QTest::addColumn<QString>("location");
     QTest::addColumn<bool>("found");
@@ -637,7 +667,8 @@ void TestComponents::searchDrug_data() {
                                             << "161" << false;
 }
 
-void TestComponents::searchDrug() {
+void TestComponents::searchDrug()
+{
     QFETCH(QString, itemCode);
     QFETCH(QString, location);
     QFETCH(bool, found);
@@ -667,7 +698,8 @@ void TestComponents::searchDrug() {
         scalar("Select SellingPriceOut from Build_File..tbInvent where ItemID = " + at).toDouble());
 }
 
-void TestComponents::appendStockCard_data() {
+void TestComponents::appendStockCard_data()
+{
     QTest::addColumn<QString>("location");
     QTest::addColumn<double>("quantity");
     QTest::addColumn<double>("amount");
@@ -699,7 +731,8 @@ void TestComponents::appendStockCard_data() {
                                           << "L-2231" << QDateTime(QDate(2028, 5, 31), QTime(0, 0));
 }
 
-void TestComponents::appendStockCard() {
+void TestComponents::appendStockCard()
+{
     QFETCH(QString, location);
     QFETCH(double, quantity);
     QFETCH(double, amount);
@@ -744,7 +777,8 @@ void TestComponents::appendStockCard() {
     QCOMPARE(row.field("LotNo").isNull(), lot.isEmpty());
 }
 
-void TestComponents::stockCardJoinsTheCallersTransaction() {
+void TestComponents::stockCardJoinsTheCallersTransaction()
+{
     clsDrug component;
     QVERIFY(component.InitConnect(connection_.get()));
     const QString item =

@@ -18,7 +18,8 @@ private:
     KeyPress keys_;
 };
 
-void TestKeyPress::allUppers_data() {
+void TestKeyPress::allUppers_data()
+{
     QTest::addColumn<int>("keyCode");
     QTest::addColumn<int>("expected");
 
@@ -37,14 +38,16 @@ void TestKeyPress::allUppers_data() {
     QTest::newRow("negative") << -1 << -1;
 }
 
-void TestKeyPress::allUppers() {
+void TestKeyPress::allUppers()
+{
     QFETCH(int, keyCode);
     QFETCH(int, expected);
     keys_.AllUppers(keyCode);
     QCOMPARE(keyCode, expected);
 }
 
-void TestKeyPress::typedLettersBecomeCapitals_data() {
+void TestKeyPress::typedLettersBecomeCapitals_data()
+{
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
 
@@ -59,7 +62,8 @@ void TestKeyPress::typedLettersBecomeCapitals_data() {
                                          << "HS-02";
 }
 
-void TestKeyPress::typedLettersBecomeCapitals() {
+void TestKeyPress::typedLettersBecomeCapitals()
+{
     QFETCH(QString, typed);
     QFETCH(QString, shown);
     QLineEdit box;
@@ -69,7 +73,8 @@ void TestKeyPress::typedLettersBecomeCapitals() {
     QCOMPARE(box.text(), shown);
 }
 
-void TestKeyPress::shortcutsStillWork() {
+void TestKeyPress::shortcutsStillWork()
+{
     QLineEdit box;
     keys_.capitalise(&box);
     QTest::keyClicks(&box, "abc");

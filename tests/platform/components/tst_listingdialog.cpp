@@ -38,7 +38,8 @@ const QList<ListingEntry> doctors = {
 
 } // namespace
 
-TestListingDialog::Shown TestListingDialog::show(const QString& filter) {
+TestListingDialog::Shown TestListingDialog::show(const QString& filter)
+{
     Shown list{std::make_unique<ListingDialog>("Doctors", doctors, filter), nullptr, nullptr};
     list.filter = list.dialog->findChild<QLineEdit*>("txtFilter");
     list.grid = list.dialog->findChild<QTableView*>("grdListing");
@@ -49,7 +50,8 @@ TestListingDialog::Shown TestListingDialog::show(const QString& filter) {
     return list;
 }
 
-QStringList TestListingDialog::visibleCodes(const Shown& list) {
+QStringList TestListingDialog::visibleCodes(const Shown& list)
+{
     QStringList codes;
     for (int row = 0; row < list.grid->model()->rowCount(); ++row)
         if (!list.grid->isRowHidden(row))
@@ -57,7 +59,8 @@ QStringList TestListingDialog::visibleCodes(const Shown& list) {
     return codes;
 }
 
-void TestListingDialog::typingFilters_data() {
+void TestListingDialog::typingFilters_data()
+{
     QTest::addColumn<QString>("prefilled");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QStringList>("visible");
@@ -75,7 +78,8 @@ void TestListingDialog::typingFilters_data() {
                                                << "corazon" << QStringList{};
 }
 
-void TestListingDialog::typingFilters() {
+void TestListingDialog::typingFilters()
+{
     QFETCH(QString, prefilled);
     QFETCH(QString, typed);
     QFETCH(QStringList, visible);
@@ -86,7 +90,8 @@ void TestListingDialog::typingFilters() {
     QCOMPARE(list.dialog->chosenCode(), visible.value(0));
 }
 
-void TestListingDialog::downThenEnterPicks_data() {
+void TestListingDialog::downThenEnterPicks_data()
+{
     QTest::addColumn<QString>("typed");
     QTest::addColumn<int>("downs");
     QTest::addColumn<QString>("picked");
@@ -98,7 +103,8 @@ void TestListingDialog::downThenEnterPicks_data() {
     QTest::newRow("hidden rows are skipped") << "santos" << 2 << "2101";
 }
 
-void TestListingDialog::downThenEnterPicks() {
+void TestListingDialog::downThenEnterPicks()
+{
     QFETCH(QString, typed);
     QFETCH(int, downs);
     QFETCH(QString, picked);
@@ -116,7 +122,8 @@ void TestListingDialog::downThenEnterPicks() {
     QCOMPARE(list.dialog->chosenCode(), picked);
 }
 
-void TestListingDialog::doubleClickPicks() {
+void TestListingDialog::doubleClickPicks()
+{
     const Shown list = show();
     const QRect cell = list.grid->visualRect(list.grid->model()->index(3, 1));
     // A real double click arrives as a press, a release, then the double click.
@@ -126,21 +133,24 @@ void TestListingDialog::doubleClickPicks() {
     QCOMPARE(list.dialog->chosenCode(), QString("1104"));
 }
 
-void TestListingDialog::escapeCancels() {
+void TestListingDialog::escapeCancels()
+{
     const Shown list = show("DE");
     QTest::keyClick(list.filter, Qt::Key_Escape);
     QVERIFY(!list.dialog->isVisible());
     QCOMPARE(list.dialog->result(), int(QDialog::Rejected));
 }
 
-void TestListingDialog::enterWithNothingShownKeepsTheListOpen() {
+void TestListingDialog::enterWithNothingShownKeepsTheListOpen()
+{
     const Shown list = show("ZZ");
     QTest::keyClick(list.filter, Qt::Key_Return);
     QVERIFY(list.dialog->isVisible());
     QVERIFY(list.dialog->chosenCode().isEmpty());
 }
 
-void TestListingDialog::typingInTheGridGoesOnFiltering() {
+void TestListingDialog::typingInTheGridGoesOnFiltering()
+{
     const Shown list = show();
     QTest::keyClick(list.filter, Qt::Key_Down);
     QTest::keyClicks(list.grid, "ya");

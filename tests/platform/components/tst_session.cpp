@@ -21,8 +21,7 @@
 
 namespace {
 
-template <typename Widget>
-Widget* child(QDialog& dialog, const char* name)
+template <typename Widget> Widget* child(QDialog& dialog, const char* name)
 {
     auto* widget = dialog.findChild<Widget*>(QString::fromLatin1(name));
     if (!widget)
@@ -262,33 +261,50 @@ void tst_session::failingAttempts_data()
 
     const QString refused = refusedText;
     const QString unreachable = QStringLiteral("Cannot reach the server: ...");
-    QTest::newRow("wrong password") << "1001" << "Demo" << "hospital" << false << "" << refused
-                                    << true;
-    QTest::newRow("empty password") << "1001" << "" << "hospital" << false << "" << refused << true;
-    QTest::newRow("unknown code") << "9999" << "demo" << "hospital" << false << "" << refused
-                                  << true;
-    QTest::newRow("empty code") << "" << "demo" << "hospital" << false << "" << refused << true;
-    QTest::newRow("apostrophe in code") << "1001' OR '1'='1" << "demo" << "hospital" << false << ""
-                                        << refused << true;
-    QTest::newRow("inactive employee") << "1002" << "tech" << "hospital" << false << "" << refused
-                                       << true;
-    QTest::newRow("other department") << "2001" << "heart" << "hospital" << false << "" << refused
-                                      << true;
+    QTest::newRow("wrong password") << "1001"
+                                    << "Demo"
+                                    << "hospital" << false << "" << refused << true;
+    QTest::newRow("empty password") << "1001"
+                                    << ""
+                                    << "hospital" << false << "" << refused << true;
+    QTest::newRow("unknown code") << "9999"
+                                  << "demo"
+                                  << "hospital" << false << "" << refused << true;
+    QTest::newRow("empty code") << ""
+                                << "demo"
+                                << "hospital" << false << "" << refused << true;
+    QTest::newRow("apostrophe in code") << "1001' OR '1'='1"
+                                        << "demo"
+                                        << "hospital" << false << "" << refused << true;
+    QTest::newRow("inactive employee") << "1002"
+                                       << "tech"
+                                       << "hospital" << false << "" << refused << true;
+    QTest::newRow("other department") << "2001"
+                                      << "heart"
+                                      << "hospital" << false << "" << refused << true;
     QTest::newRow("demo folder not a hospital")
-        << "1001" << "demo" << "foreign" << false << ""
+        << "1001"
+        << "demo"
+        << "foreign" << false << ""
         << "Cannot reach the server: The folder \"" + foreign_ + "\" is not a hospital database..."
         << false;
     QTest::newRow("no ODBC driver")
-        << "1001" << "demo" << "hospital" << true
-        << "Driver={No Such ODBC Driver};Server=nowhere;UID=sa;PWD=secret" << unreachable << false;
+        << "1001"
+        << "demo"
+        << "hospital" << true << "Driver={No Such ODBC Driver};Server=nowhere;UID=sa;PWD=secret"
+        << unreachable << false;
     QTest::newRow("embedded provider on a missing folder")
-        << "1001" << "demo" << "hospital" << true
+        << "1001"
+        << "demo"
+        << "hospital" << true
         << db::Connection::embeddedConnectionString(dir_.filePath(QStringLiteral("missing")))
-        << "Cannot reach the server: The data folder \"" + dir_.filePath(QStringLiteral("missing"))
-               + "\" does not exist."
+        << "Cannot reach the server: The data folder \"" +
+               dir_.filePath(QStringLiteral("missing")) + "\" does not exist."
         << false;
     QTest::newRow("empty connection string")
-        << "1001" << "demo" << "hospital" << true << ""
+        << "1001"
+        << "demo"
+        << "hospital" << true << ""
         << "Type the ODBC connection string of the SQL Server." << false;
 }
 
@@ -345,7 +361,8 @@ void tst_session::failingAttempts()
     QCOMPARE(user->employeename(), QString());
     QCOMPARE(user->ServerName(), QString());
     // A folder that is not a hospital is never written to.
-    QCOMPARE(QDir(foreign_).entryList(QDir::Files), QStringList{QStringLiteral("Clinical_Area.db")});
+    QCOMPARE(QDir(foreign_).entryList(QDir::Files),
+             QStringList{QStringLiteral("Clinical_Area.db")});
 }
 
 void tst_session::retryAfterFailureLogsIn()
@@ -501,8 +518,9 @@ void tst_session::logonDataFromTheConnectionString()
 {
     // Extra parts of an embedded connection string are ignored by the gateway, so a working
     // "SQL Server" string with Server, UID and PWD parts can be tried without a server.
-    const QString connectionString = db::Connection::embeddedConnectionString(hospital_)
-        + QStringLiteral(";Server=VELMORA-DB01;UID=report_user;PWD={s3c;r}}t}");
+    const QString connectionString =
+        db::Connection::embeddedConnectionString(hospital_) +
+        QStringLiteral(";Server=VELMORA-DB01;UID=report_user;PWD={s3c;r}}t}");
     ScriptedDialogs dialogs;
     auto user = makeUser(dialogs);
     dialogs.onNext(logIn({QStringLiteral("1004"), QStringLiteral("head"), true, connectionString}));
@@ -523,14 +541,24 @@ void tst_session::connectionStringParts_data()
     const QString odbc = QStringLiteral(
         "Driver={ODBC Driver 18 for SQL Server};Server=tcp:db01,1433; uid = sa ;PWD={a;b}}c};"
         "TrustServerCertificate=yes");
-    QTest::newRow("braced driver") << odbc << "Driver" << "ODBC Driver 18 for SQL Server";
-    QTest::newRow("server") << odbc << "Server" << "tcp:db01,1433";
-    QTest::newRow("key case and blanks") << odbc << "UID" << "sa";
-    QTest::newRow("braced password") << odbc << "pwd" << "a;b}c";
-    QTest::newRow("last part") << odbc << "TrustServerCertificate" << "yes";
-    QTest::newRow("absent") << odbc << "Database" << "";
-    QTest::newRow("empty string") << "" << "Server" << "";
-    QTest::newRow("part without =") << "junk;Server=x" << "Server" << "x";
+    QTest::newRow("braced driver") << odbc << "Driver"
+                                   << "ODBC Driver 18 for SQL Server";
+    QTest::newRow("server") << odbc << "Server"
+                            << "tcp:db01,1433";
+    QTest::newRow("key case and blanks") << odbc << "UID"
+                                         << "sa";
+    QTest::newRow("braced password") << odbc << "pwd"
+                                     << "a;b}c";
+    QTest::newRow("last part") << odbc << "TrustServerCertificate"
+                               << "yes";
+    QTest::newRow("absent") << odbc << "Database"
+                            << "";
+    QTest::newRow("empty string") << ""
+                                  << "Server"
+                                  << "";
+    QTest::newRow("part without =") << "junk;Server=x"
+                                    << "Server"
+                                    << "x";
 }
 
 void tst_session::connectionStringParts()
@@ -556,21 +584,24 @@ void tst_session::traceFileReceivesStatements()
     });
     user->ShowMain();
     QVERIFY(user->Connected());
-    user->sqlconnection()->execute(QStringLiteral("Select Company from Patient_Data..tbHospitalInfo"));
+    user->sqlconnection()->execute(
+        QStringLiteral("Select Company from Patient_Data..tbHospitalInfo"));
 
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
     const QByteArray content = file.readAll();
-    const QStringList lines = QString::fromUtf8(content).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QStringList lines =
+        QString::fromUtf8(content).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     // Both log-in checks and the later statement, each with its outcome.
     QCOMPARE(lines.size(), 3);
-    const QString check = QStringLiteral(
-        "SELECT EmployeeCode, EmployeeName, DeptCode, PasswordHash, Active FROM "
-        "Password..tbEmployee WHERE EmployeeCode = '1001'");
+    const QString check =
+        QStringLiteral("SELECT EmployeeCode, EmployeeName, DeptCode, PasswordHash, Active FROM "
+                       "Password..tbEmployee WHERE EmployeeCode = '1001'");
     QVERIFY2(lines[0].contains(check + QStringLiteral("\tok")), qPrintable(lines[0]));
     QVERIFY2(lines[1].contains(check + QStringLiteral("\tok")), qPrintable(lines[1]));
-    QVERIFY2(lines[2].contains(QStringLiteral("Select Company from Patient_Data..tbHospitalInfo\tok")),
-             qPrintable(lines[2]));
+    QVERIFY2(
+        lines[2].contains(QStringLiteral("Select Company from Patient_Data..tbHospitalInfo\tok")),
+        qPrintable(lines[2]));
     QVERIFY(!content.contains("'demo'"));
 }
 

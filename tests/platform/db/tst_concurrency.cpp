@@ -25,15 +25,16 @@ void drawNumbers(const TestHospital& hospital, bool throughOdbc, const QString& 
         auto connection = hospital.connect(throughOdbc);
         for (int i = 0; i < drawsEach; ++i) {
             db::Transaction transaction(*connection);
-            db::RowSet counter = connection->open(
-                "SELECT * FROM Clinical_Area..tbCounter WHERE Name = 'slip'", db::Cursor::Client,
-                db::Access::Updatable);
+            db::RowSet counter =
+                connection->open("SELECT * FROM Clinical_Area..tbCounter WHERE Name = 'slip'",
+                                 db::Cursor::Client, db::Access::Updatable);
             const int next = counter.field("LastValue").toInt() + 1;
             counter.setField("LastValue", next);
             counter.update();
-            connection->execute(QStringLiteral("INSERT INTO Clinical_Area..tbDrawn VALUES (%1, '%2')")
-                                    .arg(next)
-                                    .arg(workstation));
+            connection->execute(
+                QStringLiteral("INSERT INTO Clinical_Area..tbDrawn VALUES (%1, '%2')")
+                    .arg(next)
+                    .arg(workstation));
             transaction.commit();
         }
     } catch (const std::exception& error) {
@@ -58,10 +59,10 @@ void TestConcurrency::twoWorkstationsNeverDrawTheSameNumber()
     TestHospital hospital;
     QString firstFailure;
     QString secondFailure;
-    std::unique_ptr<QThread> first(QThread::create(
-        [&] { drawNumbers(hospital, firstThroughOdbc, "WS1", &firstFailure); }));
-    std::unique_ptr<QThread> second(QThread::create(
-        [&] { drawNumbers(hospital, secondThroughOdbc, "WS2", &secondFailure); }));
+    std::unique_ptr<QThread> first(
+        QThread::create([&] { drawNumbers(hospital, firstThroughOdbc, "WS1", &firstFailure); }));
+    std::unique_ptr<QThread> second(
+        QThread::create([&] { drawNumbers(hospital, secondThroughOdbc, "WS2", &secondFailure); }));
     first->start();
     second->start();
     first->wait();
@@ -70,7 +71,9 @@ void TestConcurrency::twoWorkstationsNeverDrawTheSameNumber()
     QVERIFY2(secondFailure.isEmpty(), qPrintable(secondFailure));
 
     auto connection = hospital.connect();
-    QCOMPARE(connection->open("Select LastValue from Clinical_Area..tbCounter").field("LastValue").toInt(),
+    QCOMPARE(connection->open("Select LastValue from Clinical_Area..tbCounter")
+                 .field("LastValue")
+                 .toInt(),
              2 * drawsEach);
     db::RowSet drawn = connection->open("SELECT Value FROM Clinical_Area..tbDrawn");
     QSet<int> distinct;

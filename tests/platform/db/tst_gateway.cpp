@@ -67,14 +67,15 @@ void TestGateway::readsRows_data()
     QTest::addColumn<QString>("firstOwner");
 
     QTest::newRow("all rows") << "SELECT * FROM Clinical_Area..tbNote" << 3 << "SANTOS";
-    QTest::newRow("dbo owner") << "select * from CLINICAL_AREA.dbo.tbNote order by Owner" << 3 << "CRUZ";
+    QTest::newRow("dbo owner") << "select * from CLINICAL_AREA.dbo.tbNote order by Owner" << 3
+                               << "CRUZ";
     QTest::newRow("text compares without case")
         << "Select * From Clinical_area..tbNote Where Owner = 'reyes'" << 1 << "REYES";
     QTest::newRow("top") << "Select top 1 * from Clinical_Area..tbNote order by NoteID desc" << 1
                          << "CRUZ";
     QTest::newRow("no rows") << "SELECT * FROM Clinical_Area..tbNote WHERE NoteID = 99" << 0 << "";
-    QTest::newRow("other database") << "SELECT LastName as Owner FROM PATIENT_DATA..tbMaster" << 2
-                                    << "DELA CRUZ";
+    QTest::newRow("other database")
+        << "SELECT LastName as Owner FROM PATIENT_DATA..tbMaster" << 2 << "DELA CRUZ";
     QTest::newRow("procedure") << "Clinical_Area..sp_Test_NotesOf 'SANTOS'" << 1 << "SANTOS";
     QTest::newRow("unqualified in default database") << "select * from tbNote;" << 3 << "SANTOS";
 }
@@ -165,8 +166,8 @@ void TestGateway::valuesComeBackUnchanged()
     QFETCH(QString, value);
     connection_->execute("INSERT INTO Clinical_Area..tbNote (NoteID, Owner, Body) VALUES (7, " +
                          Sql::quote(value) + ", " + Sql::quote(value) + ")");
-    db::RowSet found = connection_->open("SELECT * FROM Clinical_Area..tbNote WHERE Owner = " +
-                                         Sql::quote(value));
+    db::RowSet found =
+        connection_->open("SELECT * FROM Clinical_Area..tbNote WHERE Owner = " + Sql::quote(value));
     QCOMPARE(found.count(), 1);
     QCOMPARE(found.field("Body").toString(), value);
     QCOMPARE(found.field("NoteID").toInt(), 7);
@@ -216,22 +217,27 @@ void TestGateway::nestedTransactionsCommitOnce()
     QVERIFY(!connection_->inTransaction());
     QCOMPARE(connection_->trace().statements().filter("COMMIT").size(), 1);
     auto other = hospital_->connect();
-    QCOMPARE(other->open("Select LastValue from Clinical_Area..tbCounter").field("LastValue").toInt(),
-             5);
+    QCOMPARE(
+        other->open("Select LastValue from Clinical_Area..tbCounter").field("LastValue").toInt(),
+        5);
 }
 
 void TestGateway::errorsCarryStatementAndMessage_data()
 {
     QTest::addColumn<QString>("statement");
     QTest::addColumn<QString>("message");
-    QTest::newRow("unknown table") << "SELECT * FROM Clinical_Area..tbMissing" << "tbMissing";
-    QTest::newRow("unknown column") << "SELECT Nothing FROM Clinical_Area..tbNote" << "Nothing";
-    QTest::newRow("unknown procedure") << "Clinical_Area..sp_Missing 'a'" << "sp_Missing";
+    QTest::newRow("unknown table") << "SELECT * FROM Clinical_Area..tbMissing"
+                                   << "tbMissing";
+    QTest::newRow("unknown column") << "SELECT Nothing FROM Clinical_Area..tbNote"
+                                    << "Nothing";
+    QTest::newRow("unknown procedure") << "Clinical_Area..sp_Missing 'a'"
+                                       << "sp_Missing";
     QTest::newRow("outside the subset") << "SELECT datediff(day, Noted, getdate()) FROM tbNote"
                                         << "datediff(";
     QTest::newRow("bad money argument") << "Clinical_Area..sp_Test_AddNote '10','A','b','ten'"
                                         << "'ten'";
-    QTest::newRow("missing argument") << "Clinical_Area..sp_Test_AddNote '10'" << "@Owner";
+    QTest::newRow("missing argument") << "Clinical_Area..sp_Test_AddNote '10'"
+                                      << "@Owner";
 }
 
 void TestGateway::errorsCarryStatementAndMessage()
@@ -243,7 +249,8 @@ void TestGateway::errorsCarryStatementAndMessage()
         QFAIL("the statement did not fail");
     } catch (const db::Error& error) {
         QCOMPARE(error.statement(), statement);
-        QVERIFY2(error.message().contains(message, Qt::CaseInsensitive), qPrintable(error.message()));
+        QVERIFY2(error.message().contains(message, Qt::CaseInsensitive),
+                 qPrintable(error.message()));
         QVERIFY(QString::fromStdString(error.what()).contains(statement));
     }
 }
@@ -255,8 +262,9 @@ void TestGateway::serverClockAnswersGetdate()
     auto otherWorkstation = hospital_->connect();
     db::RowSet rows = otherWorkstation->open("SELECT getdate() as serverdate");
     QCOMPARE(rows.field("serverdate").toDateTime(), moment);
-    QCOMPARE(connection_->open("select convert(varchar,getdate(),108) as Time").field("Time").toString(),
-             QString("19:05:09"));
+    QCOMPARE(
+        connection_->open("select convert(varchar,getdate(),108) as Time").field("Time").toString(),
+        QString("19:05:09"));
     db::RowSet procedure = connection_->open("Cardio..sp_Test_Now");
     QCOMPARE(procedure.field("Now").toString(), QString("12/25/2026 07:05:09 PM"));
     connection_->serverClock()->useSystemTime();
@@ -277,8 +285,8 @@ void TestGateway::traceRecordsEveryStatement()
 
 void TestGateway::serverCursorReadsToEnd()
 {
-    db::RowSet rows = connection_->open("SELECT * FROM Clinical_Area..tbNote ORDER BY NoteID",
-                                        Cursor::Server);
+    db::RowSet rows =
+        connection_->open("SELECT * FROM Clinical_Area..tbNote ORDER BY NoteID", Cursor::Server);
     QCOMPARE(rows.count(), -1);
     QStringList owners;
     for (; !rows.eof(); rows.moveNext())

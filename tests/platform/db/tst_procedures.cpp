@@ -41,7 +41,8 @@ void TestProcedures::cleanup()
 QString TestProcedures::storedNoted(int noteId) const
 {
     QSqlQuery query(connection_->database());
-    query.exec(QStringLiteral("SELECT Noted FROM Clinical_Area.tbNote WHERE NoteID = %1").arg(noteId));
+    query.exec(
+        QStringLiteral("SELECT Noted FROM Clinical_Area.tbNote WHERE NoteID = %1").arg(noteId));
     return query.next() ? query.value(0).toString() : QStringLiteral("<no row>");
 }
 
@@ -54,16 +55,18 @@ void TestProcedures::argumentsTakeTheirParametersTypes_data()
     QTest::addColumn<bool>("bodyIsNull");
 
     QTest::newRow("defaults for missing trailing arguments")
-        << "Clinical_Area..sp_Test_AddNote '10','A'" << "none" << 0.0 << "" << false;
+        << "Clinical_Area..sp_Test_AddNote '10','A'"
+        << "none" << 0.0 << "" << false;
     QTest::newRow("names without letter case, money with commas, date-time text")
-        << "CLINICAL_AREA..SP_TEST_ADDNOTE '10','B','x','1,500.25','12/11/2026 07:30:00 PM'" << "x"
-        << 1500.25 << "2026-12-11 19:30:00.000" << false;
-    QTest::newRow("date alone, bare number") << "Clinical_Area..sp_Test_AddNote 10,'C','y',-2,'12/01/2026'"
-                                             << "y" << -2.0 << "2026-12-01 00:00:00.000" << false;
-    QTest::newRow("empty text, money and date") << "sp_Test_AddNote '10','D','','',''" << "" << 0.0 << ""
-                                                << false;
-    QTest::newRow("explicit null") << "Clinical_Area..sp_Test_AddNote '10','E',NULL" << "" << 0.0 << ""
-                                   << true;
+        << "CLINICAL_AREA..SP_TEST_ADDNOTE '10','B','x','1,500.25','12/11/2026 07:30:00 PM'"
+        << "x" << 1500.25 << "2026-12-11 19:30:00.000" << false;
+    QTest::newRow("date alone, bare number")
+        << "Clinical_Area..sp_Test_AddNote 10,'C','y',-2,'12/01/2026'"
+        << "y" << -2.0 << "2026-12-01 00:00:00.000" << false;
+    QTest::newRow("empty text, money and date") << "sp_Test_AddNote '10','D','','',''"
+                                                << "" << 0.0 << "" << false;
+    QTest::newRow("explicit null") << "Clinical_Area..sp_Test_AddNote '10','E',NULL"
+                                   << "" << 0.0 << "" << true;
 }
 
 void TestProcedures::argumentsTakeTheirParametersTypes()
@@ -85,12 +88,18 @@ void TestProcedures::badCallsFailNamingTheProblem_data()
 {
     QTest::addColumn<QString>("call");
     QTest::addColumn<QString>("named");
-    QTest::newRow("unknown procedure") << "Clinical_Area..sp_Nowhere 'a'" << "Clinical_Area..sp_Nowhere";
-    QTest::newRow("wrong database") << "Cardio..sp_Test_AddNote '1','A'" << "Cardio..sp_Test_AddNote";
-    QTest::newRow("too many arguments") << "sp_Test_NotesOf 'A','B'" << "too many arguments";
-    QTest::newRow("missing argument") << "sp_Test_NotesOf" << "@Owner";
-    QTest::newRow("not a number") << "sp_Test_AddNote 'ten','A'" << "'ten' to data type int";
-    QTest::newRow("not a date") << "sp_Test_AddNote '1','A','b',0,'13/45/2026'" << "'13/45/2026'";
+    QTest::newRow("unknown procedure") << "Clinical_Area..sp_Nowhere 'a'"
+                                       << "Clinical_Area..sp_Nowhere";
+    QTest::newRow("wrong database") << "Cardio..sp_Test_AddNote '1','A'"
+                                    << "Cardio..sp_Test_AddNote";
+    QTest::newRow("too many arguments") << "sp_Test_NotesOf 'A','B'"
+                                        << "too many arguments";
+    QTest::newRow("missing argument") << "sp_Test_NotesOf"
+                                      << "@Owner";
+    QTest::newRow("not a number") << "sp_Test_AddNote 'ten','A'"
+                                  << "'ten' to data type int";
+    QTest::newRow("not a date") << "sp_Test_AddNote '1','A','b',0,'13/45/2026'"
+                                << "'13/45/2026'";
 }
 
 void TestProcedures::badCallsFailNamingTheProblem()
@@ -121,8 +130,8 @@ void TestProcedures::headerDeclaresParametersAndBaseTable()
     QStringList declared;
     for (const auto& p : add->parameters)
         declared << p.name + ":" + p.type + (p.hasDefault ? "=" + p.defaultValue.toString() : "");
-    QCOMPARE(declared, QStringList({"@NoteID:int", "@Owner:text", "@Body:text=none", "@Amount:money=0",
-                                    "@Noted:datetime="}));
+    QCOMPARE(declared, QStringList({"@NoteID:int", "@Owner:text", "@Body:text=none",
+                                    "@Amount:money=0", "@Noted:datetime="}));
     QCOMPARE(add->statements.size(), 3);
     QVERIFY(add->baseTable.isEmpty());
 }

@@ -26,12 +26,14 @@ private slots:
     void roundTrip();
 };
 
-void TestSql::initTestCase() {
+void TestSql::initTestCase()
+{
     // Digits, separators and AM/PM text all differ here; none of them may reach a statement.
     QLocale::setDefault(QLocale(QLocale::Arabic, QLocale::Egypt));
 }
 
-void TestSql::quote_data() {
+void TestSql::quote_data()
+{
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("expected");
 
@@ -50,13 +52,15 @@ void TestSql::quote_data() {
                                << "'ÑOÑO 李'";
 }
 
-void TestSql::quote() {
+void TestSql::quote()
+{
     QFETCH(QString, value);
     QFETCH(QString, expected);
     QCOMPARE(Sql::quote(value), expected);
 }
 
-void TestSql::numbers_data() {
+void TestSql::numbers_data()
+{
     QTest::addColumn<QString>("format");
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("expected");
@@ -115,7 +119,8 @@ void TestSql::numbers_data() {
     row("plain", 1e15, "1000000000000000");
 }
 
-void TestSql::numbers() {
+void TestSql::numbers()
+{
     QFETCH(QString, format);
     QFETCH(double, value);
     QFETCH(QString, expected);
@@ -130,7 +135,8 @@ void TestSql::numbers() {
     QCOMPARE(formats.value(format)(value), expected);
 }
 
-void TestSql::roundMoney_data() {
+void TestSql::roundMoney_data()
+{
     QTest::addColumn<double>("value");
     QTest::addColumn<double>("expected");
 
@@ -143,7 +149,8 @@ void TestSql::roundMoney_data() {
     QTest::newRow("negative to zero") << -0.004 << 0.0;
 }
 
-void TestSql::roundMoney() {
+void TestSql::roundMoney()
+{
     QFETCH(double, value);
     QFETCH(double, expected);
     const double rounded = Sql::roundMoney(value);
@@ -151,7 +158,8 @@ void TestSql::roundMoney() {
     QCOMPARE(std::signbit(rounded), std::signbit(expected));
 }
 
-void TestSql::dates_data() {
+void TestSql::dates_data()
+{
     QTest::addColumn<QString>("format");
     QTest::addColumn<QDateTime>("value");
     QTest::addColumn<QString>("expected");
@@ -190,7 +198,8 @@ void TestSql::dates_data() {
     QTest::newRow("stored null") << "storedDateTime" << QDateTime() << "";
 }
 
-void TestSql::dates() {
+void TestSql::dates()
+{
     QFETCH(QString, format);
     QFETCH(QDateTime, value);
     QFETCH(QString, expected);
@@ -206,7 +215,8 @@ void TestSql::dates() {
     QCOMPARE(formats.value(format)(value), expected);
 }
 
-void TestSql::parseDateTime_data() {
+void TestSql::parseDateTime_data()
+{
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("stored"); // empty when the text must be rejected
 
@@ -287,7 +297,8 @@ void TestSql::parseDateTime_data() {
                                       << "";
 }
 
-void TestSql::parseDateTime() {
+void TestSql::parseDateTime()
+{
     QFETCH(QString, text);
     QFETCH(QString, stored);
     const QDateTime parsed = Sql::parseDateTime(text);
@@ -295,7 +306,8 @@ void TestSql::parseDateTime() {
     QCOMPARE(Sql::storedDateTime(parsed), stored);
 }
 
-void TestSql::roundTrip_data() {
+void TestSql::roundTrip_data()
+{
     QTest::addColumn<QDateTime>("value");
 
     QTest::newRow("midnight") << QDateTime(QDate(2026, 1, 2), QTime(0, 0));
@@ -304,7 +316,8 @@ void TestSql::roundTrip_data() {
     QTest::newRow("leap day") << QDateTime(QDate(2028, 2, 29), QTime(6, 7, 8));
 }
 
-void TestSql::roundTrip() {
+void TestSql::roundTrip()
+{
     QFETCH(QDateTime, value);
     QCOMPARE(Sql::parseDateTime(Sql::dateTime(value)), value);
 

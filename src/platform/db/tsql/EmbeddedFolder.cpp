@@ -25,9 +25,11 @@ int applicationIdOf(const QString& path)
 const QStringList& EmbeddedFolder::databaseNames()
 {
     static const QStringList names = {
-        QStringLiteral("Clinical_Area"), QStringLiteral("Patient_Data"), QStringLiteral("Build_File"),
-        QStringLiteral("Billing"),       QStringLiteral("Cardio"),       QStringLiteral("Station"),
-        QStringLiteral("Password"),      QStringLiteral("Reports"),      QStringLiteral("Laboratory"),
+        QStringLiteral("Clinical_Area"), QStringLiteral("Patient_Data"),
+        QStringLiteral("Build_File"),    QStringLiteral("Billing"),
+        QStringLiteral("Cardio"),        QStringLiteral("Station"),
+        QStringLiteral("Password"),      QStringLiteral("Reports"),
+        QStringLiteral("Laboratory"),
     };
     return names;
 }
@@ -47,7 +49,8 @@ QString EmbeddedFolder::problem(const QString& folder)
             return QStringLiteral("The folder \"%1\" is not a hospital database: %2 is missing.")
                 .arg(folder, QDir::toNativeSeparators(path));
         if (applicationIdOf(path) != applicationId)
-            return QStringLiteral("The folder \"%1\" is not a hospital database: %2 is not one of its files.")
+            return QStringLiteral(
+                       "The folder \"%1\" is not a hospital database: %2 is not one of its files.")
                 .arg(folder, QDir::toNativeSeparators(path));
     }
     return {};

@@ -15,7 +15,8 @@ const QString defaultDatabase = QStringLiteral("clinical_area");
 
 QString key(const QString& database, const QString& name)
 {
-    return (database.isEmpty() ? defaultDatabase : database.toLower()) + QLatin1Char('/') + name.toLower();
+    return (database.isEmpty() ? defaultDatabase : database.toLower()) + QLatin1Char('/') +
+           name.toLower();
 }
 
 QVariant literalValue(const QString& text, const QString& path)
@@ -29,8 +30,9 @@ QVariant literalValue(const QString& text, const QString& path)
 ProcedureParameter parameter(const QString& declaration, const QString& path)
 {
     const qsizetype equals = declaration.indexOf(QLatin1Char('='));
-    const QStringList words =
-        declaration.left(equals < 0 ? declaration.size() : equals).simplified().split(QLatin1Char(' '));
+    const QStringList words = declaration.left(equals < 0 ? declaration.size() : equals)
+                                  .simplified()
+                                  .split(QLatin1Char(' '));
     if (words.size() != 2)
         throw Error(QStringLiteral("Bad parameter line in %1").arg(path), declaration);
     static const QStringList types = {QStringLiteral("text"), QStringLiteral("int"),
@@ -43,7 +45,8 @@ ProcedureParameter parameter(const QString& declaration, const QString& path)
     return result;
 }
 
-[[noreturn]] void conversionFailed(const QString& text, const QString& type, const QString& statement)
+[[noreturn]] void conversionFailed(const QString& text, const QString& type,
+                                   const QString& statement)
 {
     throw Error(QStringLiteral("Conversion failed when converting the value '%1' to data type %2.")
                     .arg(text, type),
@@ -105,7 +108,9 @@ std::shared_ptr<const Procedure> ProcedureLibrary::find(const ProcedureCall& cal
     const QString path = files_.value(name);
     if (path.isEmpty())
         throw Error(QStringLiteral("Could not find stored procedure '%1'.")
-                        .arg(call.database.isEmpty() ? call.name : call.database + QStringLiteral("..") + call.name),
+                        .arg(call.database.isEmpty()
+                                 ? call.name
+                                 : call.database + QStringLiteral("..") + call.name),
                     statement);
     std::shared_ptr<const Procedure> procedure = load(path, QFileInfo(path).dir().dirName());
     loaded_.insert(name, procedure);
@@ -147,9 +152,11 @@ QList<BoundStatement> ProcedureLibrary::bind(const Procedure& procedure, const P
     for (qsizetype i = 0; i < parameters.size(); ++i) {
         const ProcedureParameter& p = parameters[i];
         if (i >= call.arguments.size() && !p.hasDefault)
-            throw Error(QStringLiteral("Procedure or function '%1' expects parameter '%2', which was not supplied.")
-                            .arg(procedure.name, p.name),
-                        statement);
+            throw Error(
+                QStringLiteral(
+                    "Procedure or function '%1' expects parameter '%2', which was not supplied.")
+                    .arg(procedure.name, p.name),
+                statement);
         const QVariant argument = i < call.arguments.size() ? call.arguments[i] : p.defaultValue;
         values.insert(p.name.toLower(), converted(argument, p.type, statement));
     }
@@ -163,9 +170,10 @@ QList<BoundStatement> ProcedureLibrary::bind(const Procedure& procedure, const P
                 continue;
             const auto value = values.constFind(token.text.toLower());
             if (value == values.constEnd())
-                throw Error(QStringLiteral("Must declare the scalar variable \"%1\" in procedure %2.")
-                                .arg(token.text, procedure.name),
-                            statement);
+                throw Error(
+                    QStringLiteral("Must declare the scalar variable \"%1\" in procedure %2.")
+                        .arg(token.text, procedure.name),
+                    statement);
             next.values.append(*value);
             token = {Token::Kind::Symbol, QStringLiteral("?"), QStringLiteral("?")};
         }

@@ -38,7 +38,8 @@ public:
     static const ProcedureLibrary& standard();
 
     // Throws db::Error naming the procedure when there is none.
-    std::shared_ptr<const Procedure> find(const ProcedureCall& call, const QString& statement) const;
+    std::shared_ptr<const Procedure> find(const ProcedureCall& call,
+                                          const QString& statement) const;
 
     // The procedure's statements with the call's arguments converted to their parameters' types
     // and bound in order; getdate() reads `serverNow`.

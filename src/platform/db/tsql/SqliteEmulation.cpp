@@ -40,8 +40,7 @@ SqliteEmulation::SqliteEmulation(const QString& folder, const ProcedureLibrary& 
     : folder_(folder)
     , procedures_(procedures)
     , clock_(ServerClock::forFolder(folder))
-{
-}
+{}
 
 void SqliteEmulation::attach(QSqlDatabase& database) const
 {
@@ -85,8 +84,9 @@ Plan SqliteEmulation::procedurePlan(const Translation& translation, bool updatab
 {
     const auto procedure = procedures_.find(translation.call, statement);
     if (updatable && procedure->baseTable.isEmpty())
-        throw Error(QStringLiteral("The rows of procedure %1 cannot be updated.").arg(procedure->name),
-                    statement);
+        throw Error(
+            QStringLiteral("The rows of procedure %1 cannot be updated.").arg(procedure->name),
+            statement);
     Plan plan = updatable ? identityPlan(procedure->baseTable) : Plan();
     for (const BoundStatement& bound :
          ProcedureLibrary::bind(*procedure, translation.call, clock_->now(), statement))

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "Translator.h"
 #include "db/Dialect.h"
 #include "db/ServerClock.h"
-#include "Translator.h"
 
 #include <QHash>
 #include <memory>

@@ -21,8 +21,7 @@ class Scanner {
 public:
     explicit Scanner(const QString& text)
         : text_(text)
-    {
-    }
+    {}
 
     Tokens run()
     {
@@ -186,7 +185,8 @@ QList<Tokens> splitStatements(const Tokens& script)
             list.last().append(token);
     }
     list.removeIf([](const Tokens& tokens) {
-        return std::all_of(tokens.begin(), tokens.end(), [](const Token& t) { return t.isSpace(); });
+        return std::all_of(tokens.begin(), tokens.end(),
+                           [](const Token& t) { return t.isSpace(); });
     });
     return list;
 }
@@ -201,11 +201,13 @@ QString render(const Tokens& tokens)
         afterSpace = token.isSpace();
         switch (token.kind) {
         case Token::Kind::String:
-            text += QLatin1Char('\'') + QString(token.text).replace(QLatin1Char('\''), QLatin1String("''")) +
+            text += QLatin1Char('\'') +
+                    QString(token.text).replace(QLatin1Char('\''), QLatin1String("''")) +
                     QLatin1Char('\'');
             break;
         case Token::Kind::Quoted:
-            text += QLatin1Char('"') + QString(token.text).replace(QLatin1Char('"'), QLatin1String("\"\"")) +
+            text += QLatin1Char('"') +
+                    QString(token.text).replace(QLatin1Char('"'), QLatin1String("\"\"")) +
                     QLatin1Char('"');
             break;
         default:

@@ -7,13 +7,13 @@ namespace db::tsql {
 
 struct Token {
     enum class Kind {
-        Word,       // keyword or plain name
-        Quoted,     // [bracketed] or "double-quoted" name; text holds the name itself
-        String,     // 'text' (N'text' too); text holds the value, quotes undoubled
+        Word,   // keyword or plain name
+        Quoted, // [bracketed] or "double-quoted" name; text holds the name itself
+        String, // 'text' (N'text' too); text holds the value, quotes undoubled
         Number,
-        Variable,   // @name or @@name
-        Symbol,     // operators and punctuation, one token each: ( ) , . ; = <> <= >= != + - * /
-        Space,      // white space and comments
+        Variable, // @name or @@name
+        Symbol,   // operators and punctuation, one token each: ( ) , . ; = <> <= >= != + - * /
+        Space,    // white space and comments
     };
     Kind kind;
     QString text;

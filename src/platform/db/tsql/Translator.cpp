@@ -46,21 +46,40 @@ bool isName(const Token& token)
 
 [[noreturn]] void unsupported(const QString& construct, const QString& statement)
 {
-    throw Error(QStringLiteral("The embedded database does not support %1").arg(construct), statement);
+    throw Error(QStringLiteral("The embedded database does not support %1").arg(construct),
+                statement);
 }
 
 const QSet<QString>& unsupportedFunctions()
 {
     static const QSet<QString> names = {
-        QStringLiteral("datediff"),    QStringLiteral("dateadd"),   QStringLiteral("datepart"),
-        QStringLiteral("datename"),    QStringLiteral("getutcdate"), QStringLiteral("sysdatetime"),
-        QStringLiteral("len"),         QStringLiteral("charindex"), QStringLiteral("patindex"),
-        QStringLiteral("left"),        QStringLiteral("right"),     QStringLiteral("str"),
-        QStringLiteral("space"),       QStringLiteral("replicate"), QStringLiteral("stuff"),
-        QStringLiteral("newid"),       QStringLiteral("scope_identity"), QStringLiteral("object_id"),
-        QStringLiteral("year"),        QStringLiteral("month"),     QStringLiteral("day"),
-        QStringLiteral("datalength"),  QStringLiteral("iif"),       QStringLiteral("choose"),
-        QStringLiteral("format"),      QStringLiteral("reverse"),   QStringLiteral("isnumeric"),
+        QStringLiteral("datediff"),
+        QStringLiteral("dateadd"),
+        QStringLiteral("datepart"),
+        QStringLiteral("datename"),
+        QStringLiteral("getutcdate"),
+        QStringLiteral("sysdatetime"),
+        QStringLiteral("len"),
+        QStringLiteral("charindex"),
+        QStringLiteral("patindex"),
+        QStringLiteral("left"),
+        QStringLiteral("right"),
+        QStringLiteral("str"),
+        QStringLiteral("space"),
+        QStringLiteral("replicate"),
+        QStringLiteral("stuff"),
+        QStringLiteral("newid"),
+        QStringLiteral("scope_identity"),
+        QStringLiteral("object_id"),
+        QStringLiteral("year"),
+        QStringLiteral("month"),
+        QStringLiteral("day"),
+        QStringLiteral("datalength"),
+        QStringLiteral("iif"),
+        QStringLiteral("choose"),
+        QStringLiteral("format"),
+        QStringLiteral("reverse"),
+        QStringLiteral("isnumeric"),
         QStringLiteral("isdate"),
     };
     return names;
@@ -69,7 +88,7 @@ const QSet<QString>& unsupportedFunctions()
 const QSet<QString>& unsupportedKeywords()
 {
     static const QSet<QString> names = {
-        QStringLiteral("output"), QStringLiteral("apply"), QStringLiteral("pivot"),
+        QStringLiteral("output"),  QStringLiteral("apply"), QStringLiteral("pivot"),
         QStringLiteral("unpivot"), QStringLiteral("merge"), QStringLiteral("percent"),
         QStringLiteral("ties"),
     };
@@ -86,12 +105,12 @@ const QSet<QString>& sqlStatementWords()
 const QSet<QString>& otherStatementWords()
 {
     static const QSet<QString> names = {
-        QStringLiteral("declare"), QStringLiteral("set"),    QStringLiteral("create"),
-        QStringLiteral("drop"),    QStringLiteral("alter"),  QStringLiteral("use"),
-        QStringLiteral("if"),      QStringLiteral("begin"),  QStringLiteral("commit"),
-        QStringLiteral("rollback"), QStringLiteral("while"), QStringLiteral("print"),
-        QStringLiteral("grant"),   QStringLiteral("with"),   QStringLiteral("return"),
-        QStringLiteral("raiserror"), QStringLiteral("bulk"), QStringLiteral("dbcc"),
+        QStringLiteral("declare"),   QStringLiteral("set"),   QStringLiteral("create"),
+        QStringLiteral("drop"),      QStringLiteral("alter"), QStringLiteral("use"),
+        QStringLiteral("if"),        QStringLiteral("begin"), QStringLiteral("commit"),
+        QStringLiteral("rollback"),  QStringLiteral("while"), QStringLiteral("print"),
+        QStringLiteral("grant"),     QStringLiteral("with"),  QStringLiteral("return"),
+        QStringLiteral("raiserror"), QStringLiteral("bulk"),  QStringLiteral("dbcc"),
     };
     return names;
 }
@@ -166,8 +185,7 @@ public:
     StatementRewriter(const Tokens& tokens, const QString& statement)
         : in_(tokens)
         , statement_(statement)
-    {
-    }
+    {}
 
     Tokens run()
     {
@@ -287,7 +305,9 @@ private:
     {
         if (limits_.last().isEmpty())
             return;
-        out_.append({space(), word(QStringLiteral("LIMIT")), space(),
+        out_.append({space(),
+                     word(QStringLiteral("LIMIT")),
+                     space(),
                      {Kind::Number, limits_.last(), limits_.last()}});
         limits_.last().clear();
     }
@@ -304,9 +324,9 @@ private:
         if (k < in_.size() && in_[k].isWord("as"))
             k = significant(in_, k + 1);
         static const QSet<QString> notAlias = {
-            QStringLiteral("where"), QStringLiteral("order"), QStringLiteral("group"),
-            QStringLiteral("join"),  QStringLiteral("inner"), QStringLiteral("left"),
-            QStringLiteral("right"), QStringLiteral("cross"), QStringLiteral("union"),
+            QStringLiteral("where"),  QStringLiteral("order"), QStringLiteral("group"),
+            QStringLiteral("join"),   QStringLiteral("inner"), QStringLiteral("left"),
+            QStringLiteral("right"),  QStringLiteral("cross"), QStringLiteral("union"),
             QStringLiteral("having"), QStringLiteral("outer"), QStringLiteral("full"),
         };
         if (k < in_.size() && isName(in_[k]) && !notAlias.contains(in_[k].text.toLower()))
@@ -389,7 +409,8 @@ Translation translateSql(Tokens tokens, const QString& statement, const QDateTim
         tokens.replace(table, word(QStringLiteral("FROM")));
     }
     Translation result;
-    const Tokens timed = Translator::withClockLiterals(tokens, serverNow, statement, &result.readsClock);
+    const Tokens timed =
+        Translator::withClockLiterals(tokens, serverNow, statement, &result.readsClock);
     StatementRewriter rewriter(timed, statement);
     Tokens out = rewriter.run();
     if (updatable) {
@@ -397,11 +418,11 @@ Translation translateSql(Tokens tokens, const QString& statement, const QDateTim
             throw Error(QStringLiteral("Only a SELECT from a table can be opened for update"),
                         statement);
         result.baseTable = rewriter.firstTable();
-        const QString owner = rewriter.fromAlias().isEmpty() ? result.baseTable : rewriter.fromAlias();
-        const Tokens identity = {symbol(QStringLiteral(",")), space(),
-                                 word(owner + QStringLiteral(".rowid")), space(),
-                                 word(QStringLiteral("AS")), space(),
-                                 word(QLatin1String(rowIdColumn)), space()};
+        const QString owner =
+            rewriter.fromAlias().isEmpty() ? result.baseTable : rewriter.fromAlias();
+        const Tokens identity = {
+            symbol(QStringLiteral(",")), space(), word(owner + QStringLiteral(".rowid")), space(),
+            word(QStringLiteral("AS")),  space(), word(QLatin1String(rowIdColumn)),       space()};
         for (qsizetype k = 0; k < identity.size(); ++k)
             out.insert(rewriter.fromIndex() + k, identity[k]);
     }
@@ -419,7 +440,8 @@ Tokens Translator::withClockLiterals(const Tokens& tokens, const QDateTime& serv
     for (qsizetype i = 0; i < tokens.size(); ++i) {
         const Token& token = tokens[i];
         const qsizetype open = significant(tokens, i + 1);
-        const bool call = token.kind == Kind::Word && open < tokens.size() && tokens[open].isSymbol("(");
+        const bool call =
+            token.kind == Kind::Word && open < tokens.size() && tokens[open].isSymbol("(");
         if (token.isWord("current_timestamp") || (call && token.isWord("getdate"))) {
             qsizetype close = open;
             if (call)
@@ -458,7 +480,8 @@ Translation Translator::translate(const QString& statement, const QDateTime& ser
     if (!isName(first))
         unsupported(QStringLiteral("a statement beginning with '%1'").arg(first.source), statement);
     const QString lower = first.text.toLower();
-    if (first.kind == Kind::Word && (sqlStatementWords().contains(lower) || first.isWord("truncate")))
+    if (first.kind == Kind::Word &&
+        (sqlStatementWords().contains(lower) || first.isWord("truncate")))
         return translateSql(tokens, statement, serverNow, updatable);
     if (first.kind == Kind::Word && otherStatementWords().contains(lower))
         unsupported(QStringLiteral("the statement %1").arg(first.text.toUpper()), statement);

@@ -16,9 +16,9 @@ struct ProcedureCall {
 
 struct Translation {
     bool isProcedure = false;
-    QString sql;           // the SQLite statement, when not a procedure
-    ProcedureCall call;    // when a procedure
-    QString baseTable;     // "Database.table" of an updatable SELECT
+    QString sql;        // the SQLite statement, when not a procedure
+    ProcedureCall call; // when a procedure
+    QString baseTable;  // "Database.table" of an updatable SELECT
     bool readsClock = false;
 };
 

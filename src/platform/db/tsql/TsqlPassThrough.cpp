@@ -17,9 +17,10 @@ namespace {
 QString baseTable(const QString& statement)
 {
     const Translation translation = Translator::translate(statement, QDateTime(), true);
-    const QString table = translation.isProcedure
-                              ? ProcedureLibrary::standard().find(translation.call, statement)->baseTable
-                              : translation.baseTable;
+    const QString table =
+        translation.isProcedure
+            ? ProcedureLibrary::standard().find(translation.call, statement)->baseTable
+            : translation.baseTable;
     const QStringList parts = table.split(QLatin1Char('.'));
     if (parts.size() != 2)
         throw Error(QStringLiteral("The rows of this statement cannot be updated."), statement);
