@@ -1,0 +1,77 @@
+// Start-up to the main window shown, against a bare Qt Widgets program showing one window:
+// both as whole processes, in one run.
+#include "HospitalCreator.h"
+#include "db/tsql/EmbeddedFolder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QProcess>
+#include <benchmark/benchmark.h>
+#include <iostream>
+#include <map>
+
+namespace {
+
+QString demoFolder()
+{
+    const QString folder = QDir(QStringLiteral(BENCH_DATA_DIR)).filePath(QStringLiteral("startup"));
+    if (!db::tsql::EmbeddedFolder::problem(folder).isEmpty())
+        hospitaldb::HospitalCreator::create(folder, hospitaldb::DemoSize::Demo, true);
+    return folder;
+}
+
+void runProgram(benchmark::State& state, const QString& program, const QStringList& arguments)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    for (auto _ : state) {
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.start(program, arguments);
+        if (!process.waitForFinished(60000) || process.exitCode() != 0) {
+            state.SkipWithError("the program did not start and end cleanly");
+            return;
+        }
+    }
+}
+
+void StartUpToMainWindow(benchmark::State& state)
+{
+    runProgram(state, QStringLiteral(STARTUP_PROBE), {demoFolder()});
+}
+
+void BareQtWindow(benchmark::State& state)
+{
+    runProgram(state, QStringLiteral(BARE_WINDOW), {});
+}
+
+BENCHMARK(StartUpToMainWindow)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
+BENCHMARK(BareQtWindow)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
+
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        for (const Run& run : runs)
+            seconds_[run.run_name.function_name] = run.GetAdjustedRealTime();
+        ConsoleReporter::ReportRuns(runs);
+    }
+    double ratio() const { return seconds_.at("StartUpToMainWindow") / seconds_.at("BareQtWindow"); }
+
+private:
+    std::map<std::string, double> seconds_;
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    if (argc == 1)
+        std::cout << "\nratio start-up to main window / bare Qt window: " << reporter.ratio()
+                  << " (goal <= 2)\n";
+    return 0;
+}
