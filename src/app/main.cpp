@@ -25,5 +25,6 @@ int main(int argc, char* argv[])
 
     mdiMain window(context);
     window.show();
+    window.activateWindow();
     return QApplication::exec();
 }

@@ -21,6 +21,7 @@ private slots:
     void activitiesFollowLogInDirectly();
     void activityWithoutOpenRowSendsEmptyRemarks();
     void logOutClosesTheRow();
+    void aRunLeftOpenDoesNotMixIntoTheNextTrail();
 
 private:
     std::unique_ptr<SessionFixture> fixture_;
@@ -145,6 +146,22 @@ void TestStartUp::logOutClosesTheRow()
     modHeartStart::LogOut(fixture_->context);
     QCOMPARE(fixture_->logRows(), QStringList{"1001|LogIn:Exit program;|closed"});
     QVERIFY(!fixture_->session->codeSearch && !fixture_->session->user);
+}
+
+void TestStartUp::aRunLeftOpenDoesNotMixIntoTheNextTrail()
+{
+    fixture_->scriptLogIn();
+    QVERIFY(fixture_->startUp());
+    fixture_->function->Update_LogFile("1001", "Open Request Entry Form; ");
+    fixture_->function.reset();
+    fixture_->session.reset();
+
+    fixture_->scriptLogIn();
+    QVERIFY(fixture_->startUp());
+    fixture_->function->Update_LogFile("1001", "Click Save; ");
+    modHeartStart::LogOut(fixture_->context);
+    QCOMPARE(fixture_->logRows(), QStringList({"1001|LogIn:Open Request Entry Form; |closed",
+                                               "1001|LogIn:Click Save; Exit program;|closed"}));
 }
 
 QTEST_MAIN(TestStartUp)
