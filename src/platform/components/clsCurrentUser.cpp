@@ -3,6 +3,7 @@
 #include "HospitalCreator.h"
 #include "PasswordHash.h"
 #include "db/Connection.h"
+#include "db/ConnectionString.h"
 #include "db/Error.h"
 #include "db/Sql.h"
 #include "db/tsql/EmbeddedFolder.h"
@@ -38,59 +39,11 @@ frmLogin::Outcome failed(const QString& message)
     return {frmLogin::Outcome::Failed, message};
 }
 
-// The parts of an ODBC connection string: "key=value" separated by ';', a value in braces may
-// hold ';' and writes '}' as "}}". Keys are lower-cased.
-QList<QPair<QString, QString>> connectionStringParts(const QString& text)
-{
-    QList<QPair<QString, QString>> parts;
-    qsizetype i = 0;
-    const qsizetype n = text.size();
-    while (i < n) {
-        const qsizetype equals = text.indexOf(QLatin1Char('='), i);
-        const qsizetype semicolon = text.indexOf(QLatin1Char(';'), i);
-        if (equals < 0 || (semicolon >= 0 && semicolon < equals)) {
-            if (semicolon < 0)
-                break;
-            i = semicolon + 1; // a part without '=' is skipped
-            continue;
-        }
-        const QString key = text.mid(i, equals - i).trimmed().toLower();
-        i = equals + 1;
-        while (i < n && text[i].isSpace())
-            ++i;
-        QString value;
-        if (i < n && text[i] == QLatin1Char('{')) {
-            ++i;
-            while (i < n) {
-                if (text[i] == QLatin1Char('}')) {
-                    if (i + 1 < n && text[i + 1] == QLatin1Char('}')) {
-                        value += QLatin1Char('}');
-                        i += 2;
-                        continue;
-                    }
-                    ++i;
-                    break;
-                }
-                value += text[i++];
-            }
-            const qsizetype end = text.indexOf(QLatin1Char(';'), i);
-            i = end < 0 ? n : end + 1;
-        } else {
-            const qsizetype end = text.indexOf(QLatin1Char(';'), i);
-            value = text.mid(i, (end < 0 ? n : end) - i).trimmed();
-            i = end < 0 ? n : end + 1;
-        }
-        if (!key.isEmpty())
-            parts.append({key, value});
-    }
-    return parts;
-}
-
 QString firstPart(const QString& connectionString, std::initializer_list<const char*> keys)
 {
     for (const char* key : keys) {
         const QString value =
-            clsCurrentUser::connectionStringPart(connectionString, QString::fromLatin1(key));
+            db::ConnectionString::part(connectionString, QString::fromLatin1(key));
         if (!value.isEmpty())
             return value;
     }
@@ -124,15 +77,6 @@ clsCurrentUser::clsCurrentUser(Dialogs& dialogs, QSettings* settings)
 }
 
 clsCurrentUser::~clsCurrentUser() = default;
-
-QString clsCurrentUser::connectionStringPart(const QString& connectionString, const QString& key)
-{
-    const QString wanted = key.trimmed().toLower();
-    for (const auto& part : connectionStringParts(connectionString))
-        if (part.first == wanted)
-            return part.second;
-    return {};
-}
 
 void clsCurrentUser::clear()
 {

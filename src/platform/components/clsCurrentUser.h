@@ -56,10 +56,6 @@ public:
     const QString& traceFile() const { return traceFile_; }
     void setTraceFile(const QString& path) { traceFile_ = path; }
 
-    // The value of one part of an ODBC connection string ("Server", "UID", ...), keys without
-    // regard to letter case, a value in braces unwrapped; empty when absent.
-    static QString connectionStringPart(const QString& connectionString, const QString& key);
-
 private:
     frmLogin::Outcome attempt(const frmLogin::Entry& entry);
     void clear();

@@ -1,5 +1,6 @@
 #include "Connection.h"
 
+#include "ConnectionString.h"
 #include "Error.h"
 #include "tsql/EmbeddedFolder.h"
 #include "tsql/ProcedureLibrary.h"
@@ -22,17 +23,6 @@ QString uniqueConnectionName()
 {
     static QAtomicInt counter;
     return QStringLiteral("eyecenter-%1").arg(counter.fetchAndAddRelaxed(1));
-}
-
-QHash<QString, QString> connectionFields(const QString& connectionString)
-{
-    QHash<QString, QString> fields;
-    for (const QString& part : connectionString.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
-        const qsizetype equals = part.indexOf(QLatin1Char('='));
-        if (equals > 0)
-            fields.insert(part.left(equals).trimmed().toLower(), part.mid(equals + 1).trimmed());
-    }
-    return fields;
 }
 
 // Stand-in procedures from a folder other than the built-in ones; kept for the whole run.
@@ -73,12 +63,13 @@ QString Connection::embeddedConnectionString(const QString& folder, bool through
 
 std::unique_ptr<Connection> Connection::connect(const QString& connectionString)
 {
-    const auto fields = connectionFields(connectionString);
-    if (fields.value(QStringLiteral("provider")).compare(embeddedProvider, Qt::CaseInsensitive) ==
-        0)
-        return connectEmbedded(connectionString, fields.value(QStringLiteral("data source")),
-                               fields.value(QStringLiteral("driver"))
-                                       .compare(QLatin1String("QODBC"), Qt::CaseInsensitive) == 0);
+    const auto part = [&](const char* key) {
+        return ConnectionString::part(connectionString, QLatin1String(key));
+    };
+    if (part("provider").compare(embeddedProvider, Qt::CaseInsensitive) == 0)
+        return connectEmbedded(
+            connectionString, part("data source"),
+            part("driver").compare(QLatin1String("QODBC"), Qt::CaseInsensitive) == 0);
     return std::unique_ptr<Connection>(
         new Connection(connectionString, openDatabase(QStringLiteral("QODBC"), connectionString),
                        std::make_unique<tsql::TsqlPassThrough>()));
@@ -87,9 +78,9 @@ std::unique_ptr<Connection> Connection::connect(const QString& connectionString)
 std::unique_ptr<Connection> Connection::connectEmbedded(const QString& connectionString,
                                                         const QString& folder, bool throughOdbc)
 {
-    const auto fields = connectionFields(connectionString);
     auto emulation = std::make_unique<tsql::SqliteEmulation>(
-        folder, proceduresAt(fields.value(QStringLiteral("procedures"))));
+        folder,
+        proceduresAt(ConnectionString::part(connectionString, QStringLiteral("procedures"))));
     std::unique_ptr<Connection> connection(new Connection(
         connectionString,
         throughOdbc ? openDatabase(QStringLiteral("QODBC"),

@@ -103,8 +103,6 @@ private slots:
     void rememberedChoiceComesBack();
     void failedChoiceIsNotRemembered();
     void logonDataFromTheConnectionString();
-    void connectionStringParts_data();
-    void connectionStringParts();
     void traceFileReceivesStatements();
     void enterInEmployeeCodeMovesToPassword();
 
@@ -531,42 +529,6 @@ void tst_session::logonDataFromTheConnectionString()
     QCOMPARE(user->UserID(), QStringLiteral("report_user"));
     QCOMPARE(user->serverpassword(), QStringLiteral("s3c;r}t"));
     QCOMPARE(user->sqlconnection()->connectionString(), connectionString);
-}
-
-void tst_session::connectionStringParts_data()
-{
-    QTest::addColumn<QString>("connectionString");
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QString>("value");
-    const QString odbc = QStringLiteral(
-        "Driver={ODBC Driver 18 for SQL Server};Server=tcp:db01,1433; uid = sa ;PWD={a;b}}c};"
-        "TrustServerCertificate=yes");
-    QTest::newRow("braced driver") << odbc << "Driver"
-                                   << "ODBC Driver 18 for SQL Server";
-    QTest::newRow("server") << odbc << "Server"
-                            << "tcp:db01,1433";
-    QTest::newRow("key case and blanks") << odbc << "UID"
-                                         << "sa";
-    QTest::newRow("braced password") << odbc << "pwd"
-                                     << "a;b}c";
-    QTest::newRow("last part") << odbc << "TrustServerCertificate"
-                               << "yes";
-    QTest::newRow("absent") << odbc << "Database"
-                            << "";
-    QTest::newRow("empty string") << ""
-                                  << "Server"
-                                  << "";
-    QTest::newRow("part without =") << "junk;Server=x"
-                                    << "Server"
-                                    << "x";
-}
-
-void tst_session::connectionStringParts()
-{
-    QFETCH(QString, connectionString);
-    QFETCH(QString, key);
-    QFETCH(QString, value);
-    QCOMPARE(clsCurrentUser::connectionStringPart(connectionString, key), value);
 }
 
 void tst_session::traceFileReceivesStatements()
