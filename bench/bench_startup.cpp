@@ -1,6 +1,7 @@
 // Start-up to the main window shown, against a bare Qt Widgets program showing one window:
 // both as whole processes, in one run.
 #include "HospitalCreator.h"
+#include "RatioReporter.h"
 #include "db/tsql/EmbeddedFolder.h"
 
 #include <QCoreApplication>
@@ -8,7 +9,6 @@
 #include <QProcess>
 #include <benchmark/benchmark.h>
 #include <iostream>
-#include <map>
 
 namespace {
 
@@ -48,20 +48,6 @@ void BareQtWindow(benchmark::State& state)
 BENCHMARK(StartUpToMainWindow)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
 BENCHMARK(BareQtWindow)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
 
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs)
-            seconds_[run.run_name.function_name] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    double ratio() const { return seconds_.at("StartUpToMainWindow") / seconds_.at("BareQtWindow"); }
-
-private:
-    std::map<std::string, double> seconds_;
-};
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -71,7 +57,7 @@ int main(int argc, char** argv)
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     if (argc == 1)
-        std::cout << "\nratio start-up to main window / bare Qt window: " << reporter.ratio()
-                  << " (goal <= 2)\n";
+        std::cout << "\nratio start-up to main window / bare Qt window: "
+                  << reporter.ratio("StartUpToMainWindow", "BareQtWindow") << " (goal <= 2)\n";
     return 0;
 }

@@ -20,14 +20,17 @@ int main(int argc, char* argv[])
     ScriptedPrompt prompt;
     ScriptedDialogs dialogs;
     dialogs.onNext([](QDialog& dialog) {
-        dialog.findChild<QLineEdit*>(QStringLiteral("txtEmployeeCode"))->setText(QStringLiteral("1001"));
-        dialog.findChild<QLineEdit*>(QStringLiteral("txtPassword"))->setText(QStringLiteral("demo"));
+        dialog.findChild<QLineEdit*>(QStringLiteral("txtEmployeeCode"))
+            ->setText(QStringLiteral("1001"));
+        dialog.findChild<QLineEdit*>(QStringLiteral("txtPassword"))
+            ->setText(QStringLiteral("demo"));
         dialog.findChild<QAbstractButton*>(QStringLiteral("cmdOK"))->click();
         return dialog.result();
     });
     Clock clock;
     AppContext context(prompt, dialogs, clock);
-    auto session = modHeartStart::Main(context, [&](clsCurrentUser& user) { user.setDemoFolder(folder); });
+    auto session =
+        modHeartStart::Main(context, [&](clsCurrentUser& user) { user.setDemoFolder(folder); });
     if (!session)
         return 1;
     clsFunction function(*session->connection);

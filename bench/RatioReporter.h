@@ -1,0 +1,27 @@
+#pragma once
+
+#include <benchmark/benchmark.h>
+#include <map>
+#include <string>
+
+// The console report, keeping each benchmark's real time per iteration (the median where
+// repetitions are aggregated) so that ratios can be printed after the run.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        for (const Run& run : runs)
+            if (run.run_type == Run::RT_Iteration || run.aggregate_name == "median")
+                seconds_[run.run_name.function_name] = run.GetAdjustedRealTime() * 1e-9;
+        ConsoleReporter::ReportRuns(runs);
+    }
+
+    double seconds(const std::string& name) const { return seconds_.at(name); }
+    double ratio(const std::string& measured, const std::string& yardstick) const
+    {
+        return seconds(measured) / seconds(yardstick);
+    }
+
+private:
+    std::map<std::string, double> seconds_;
+};
