@@ -2,7 +2,6 @@
 
 #include "ConnectionString.h"
 #include "Error.h"
-#include "tsql/EmbeddedFolder.h"
 #include "tsql/ProcedureLibrary.h"
 #include "tsql/SqliteEmulation.h"
 #include "tsql/TsqlPassThrough.h"
@@ -89,7 +88,6 @@ std::unique_ptr<Connection> Connection::connectEmbedded(const QString& connectio
         nullptr));
     emulation->attach(connection->database_);
     connection->dialect_ = std::move(emulation);
-    connection->defaultDatabase_ = tsql::EmbeddedFolder::databaseNames().first();
     return connection;
 }
 
@@ -230,7 +228,6 @@ void Connection::rollback()
 void Connection::setDefaultDatabase(const QString& name)
 {
     dialect_->setDefaultDatabase(database_, name);
-    defaultDatabase_ = name;
 }
 
 Transaction::Transaction(Connection& connection)

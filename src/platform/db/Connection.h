@@ -39,7 +39,6 @@ public:
     bool inTransaction() const { return depth_ > 0; }
 
     const QString& connectionString() const { return connectionString_; }
-    const QString& defaultDatabase() const { return defaultDatabase_; }
     void setDefaultDatabase(const QString& name);
     ServerClock* serverClock() const { return dialect_->serverClock(); }
     Trace& trace() { return trace_; }
@@ -59,7 +58,6 @@ private:
     void writeBack(const QString& sql, const QVariantList& values);
 
     QString connectionString_;
-    QString defaultDatabase_;
     QSqlDatabase database_;
     std::unique_ptr<Dialect> dialect_;
     Trace trace_;

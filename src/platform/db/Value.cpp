@@ -49,13 +49,6 @@ bool Value::isNull() const
     return value_.isNull();
 }
 
-bool Value::isDateTime() const
-{
-    if (value_.typeId() == QMetaType::QDateTime)
-        return true;
-    return value_.typeId() == QMetaType::QString && looksStoredDateTime(value_.toString());
-}
-
 QString Value::toString() const
 {
     if (isNull())

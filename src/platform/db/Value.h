@@ -12,7 +12,6 @@ public:
     explicit Value(QVariant value);
 
     bool isNull() const;
-    bool isDateTime() const;
     // Date-times read as "mm/dd/yyyy hh:mm:ss AMPM", the form every date-time is sent in.
     QString toString() const;
     double toDouble() const;
