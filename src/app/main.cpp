@@ -1,4 +1,5 @@
 #include "SessionState.h"
+#include "WindowNavigator.h"
 #include "clsFunction.h"
 #include "mdiMain.h"
 #include "modHeartStart.h"
@@ -24,6 +25,9 @@ int main(int argc, char* argv[])
     context.setFunction(&function);
 
     mdiMain window(context);
+    WindowNavigator navigator(context, window);
+    context.setNavigator(&navigator);
+    navigator.bindCommands();
     window.show();
     window.activateWindow();
     return QApplication::exec();

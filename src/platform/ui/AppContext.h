@@ -4,11 +4,12 @@
 #include "Dialogs.h"
 #include "Prompt.h"
 
+class Navigator;
 class SessionState;
 class clsFunction;
 
-// What every window receives: the session, the shared patient record, and the seams through
-// which it shows messages, runs dialogs and reads the workstation clock.
+// What every window receives: the session, the shared patient record, the navigator, and the
+// seams through which it shows messages, runs dialogs and reads the workstation clock.
 class AppContext {
 public:
     AppContext(Prompt& prompt, Dialogs& dialogs, Clock& clock)
@@ -25,6 +26,8 @@ public:
     void setSession(SessionState* session) { session_ = session; }
     clsFunction& function() const { return *function_; }
     void setFunction(clsFunction* function) { function_ = function; }
+    Navigator& navigator() const { return *navigator_; }
+    void setNavigator(Navigator* navigator) { navigator_ = navigator; }
 
     // True while the charge lists serve request cancellation rather than result entry.
     bool CancellationMode() const { return cancellationMode_; }
@@ -36,5 +39,6 @@ private:
     Clock& clock_;
     SessionState* session_ = nullptr;
     clsFunction* function_ = nullptr;
+    Navigator* navigator_ = nullptr;
     bool cancellationMode_ = false;
 };
