@@ -146,6 +146,15 @@ QString Sql::quote(const QString& value)
            QLatin1Char('\'');
 }
 
+QString Sql::quoteList(const QStringList& values, const QString& separator)
+{
+    QStringList quoted;
+    quoted.reserve(values.size());
+    for (const QString& value : values)
+        quoted.append(quote(value));
+    return quoted.join(separator);
+}
+
 QString Sql::twoDecimals(double value)
 {
     return twoPlaces(value, Grouping::None, LeadingZero::Kept);

@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 
 namespace db {
 
@@ -12,6 +13,9 @@ class Sql {
 public:
     // 'value' with each apostrophe doubled; a null string gives ''.
     static QString quote(const QString& value);
+    // Each value quoted, joined by the separator: 'a','b' or 'a', 'b'.
+    static QString quoteList(const QStringList& values,
+                             const QString& separator = QStringLiteral(","));
 
     // Numbers round half away from zero by their decimal value (2.675 gives 2.68 although the
     // double is slightly below it); a negative value that rounds to zero prints without a sign.
