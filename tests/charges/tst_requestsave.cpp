@@ -1,6 +1,7 @@
 #include "RequestSave.h"
 #include "SessionFixture.h"
 #include "SessionState.h"
+#include "clsLogBook.h"
 #include "db/Connection.h"
 #include "db/Error.h"
 #include "db/ServerClock.h"
@@ -22,6 +23,7 @@ private slots:
     void lineWithoutKnownDepartmentOnlyTakesARequestNumber();
     void failureAnywhereLeavesNothing_data();
     void failureAnywhereLeavesNothing();
+    void standingChargeIsWarnedAbout();
     void invalidNumbersAreNamed_data();
     void invalidNumbersAreNamed();
 
@@ -281,6 +283,31 @@ void RequestSaveTest::failureAnywhereLeavesNothing()
     }
     QVERIFY(failed);
     QCOMPARE(snapshot(), before);
+}
+
+void RequestSaveTest::standingChargeIsWarnedAbout()
+{
+    clsLogBook logBook(fixture_->context);
+    const QString biometryName = "A-SCAN BIOMETRY (OU)";
+    logBook.WarningAlreadyCharge("400031", "LR", "LR17", biometryName);
+    QVERIFY(fixture_->prompt.shown().isEmpty());
+
+    const QString refNum = RequestSave(fixture_->context).save(draft({biometry}));
+    logBook.WarningAlreadyCharge("400031", "LR", "LR17", biometryName);
+    QCOMPARE(fixture_->prompt.shown().size(), 1);
+    const ScriptedPrompt::Shown warning = fixture_->prompt.shown().first();
+    QCOMPARE(warning.text, "Patient was already charged with (LR17) " + biometryName +
+                               " at 12/11/2026 10:30:15 AM");
+    QCOMPARE(warning.title, QString("WARNING!"));
+    QCOMPARE(warning.icon, QMessageBox::Information);
+
+    fixture_->prompt.clear();
+    fixture_->alter("INSERT INTO Billing.tbBillDailyBill (PatientType, IdNum, TransDate, RefNum, "
+                    "ItemID, Amount, RevenueID, ChargeType) VALUES ('I', '400031', "
+                    "'2026-12-11 11:00:00.000', '" +
+                    refNum + "', 'LR17', -1500, 'LR', 'C')");
+    logBook.WarningAlreadyCharge("400031", "LR", "LR17", biometryName);
+    QVERIFY2(fixture_->prompt.shown().isEmpty(), "a reversed charge stands no more");
 }
 
 void RequestSaveTest::invalidNumbersAreNamed_data()
