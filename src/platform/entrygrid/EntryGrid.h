@@ -18,7 +18,7 @@ class QKeyEvent;
 //   so a receiver may move the cursor without being called again.
 // - lookupRequested: the look-up key was pressed; an edit in progress is written first.
 // - keyPressed(13): Enter on a cell, or Enter ending an edit once the cell holds the new text.
-//   A list cell opens its list on Enter and reports Enter when the choice is confirmed.
+//   On a list cell Enter opens the list; a pick in the open list writes the cell at once.
 // - amountRequested: the clerk double-clicked or began typing in a closed numeric column;
 //   a receiver that opens the column lets the edit go ahead.
 // - validateRequested: the focus went from the grid to another control.
