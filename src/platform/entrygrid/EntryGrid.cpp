@@ -330,7 +330,8 @@ void EntryGrid::onEdited(int row, int column)
 
 void EntryGrid::onFocusChanged(QWidget* old, QWidget* now)
 {
-    if (now && contains(old) && !contains(now))
+    // A dialog opened over the form (a look-up, a message) does not take the clerk off the grid.
+    if (now && now->window() == window() && contains(old) && !contains(now))
         emit validateRequested();
 }
 

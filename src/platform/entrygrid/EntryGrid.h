@@ -21,7 +21,7 @@ class QKeyEvent;
 //   On a list cell Enter opens the list; a pick in the open list writes the cell at once.
 // - amountRequested: the clerk double-clicked or began typing in a closed numeric column;
 //   a receiver that opens the column lets the edit go ahead.
-// - validateRequested: the focus went from the grid to another control.
+// - validateRequested: the focus went from the grid to another control of its window.
 // - cellChanged: an edit by the clerk changed the current cell's text.
 class EntryGrid : public QWidget {
     Q_OBJECT

@@ -249,6 +249,12 @@ void TestEntryGrid::typing_data()
                                                         << "1000";
     QTest::newRow("quantity refuses letters") << int(Quantity) << "abc"
                                               << "";
+    QTest::newRow("list picks by its first letter") << int(Type) << "s"
+                                                    << "STAT/BEDSIDE";
+    QTest::newRow("list ignores a letter of no entry") << int(Type) << "x"
+                                                       << "";
+    QTest::newRow("department list") << int(Dept) << "m"
+                                     << "MD";
     QTest::newRow("closed description") << int(Description) << "EYE"
                                         << "";
     QTest::newRow("closed revenue") << int(Revenue) << "LR"
@@ -286,14 +292,15 @@ void TestEntryGrid::halfTypedNumberIsNeverPassedOn()
 {
     Form form;
     form.grid->setCellText(1, Quantity, "4");
-    QSignalSpy enters(form.grid, &EntryGrid::keyPressed);
+    int enters = 0;
+    connect(form.grid, &EntryGrid::keyPressed, form.grid, [&](int&) { ++enters; });
     form.goTo(1, Quantity);
     type("-");
     QToolTip::hideText();
     press(Qt::Key_Return);
     QVERIFY(qobject_cast<QLineEdit*>(focused()));
     QVERIFY(QToolTip::isVisible());
-    QCOMPARE(enters.count(), 0);
+    QCOMPARE(enters, 0);
     press(Qt::Key_Tab);
     QVERIFY(qobject_cast<QLineEdit*>(focused()));
 
@@ -368,15 +375,19 @@ void TestEntryGrid::listPicksOnlyFromItsEntries()
 
 void TestEntryGrid::closedNumericColumnAsksForTheAmount_data()
 {
+    QTest::addColumn<bool>("doubleClick");
     QTest::addColumn<bool>("opens");
     QTest::addColumn<QString>("amount");
 
-    QTest::newRow("receiver opens the column") << true << "750";
-    QTest::newRow("receiver leaves it closed") << false << "";
+    QTest::newRow("typing, receiver opens the column") << false << true << "750";
+    QTest::newRow("typing, receiver leaves it closed") << false << false << "";
+    QTest::newRow("double click, receiver opens the column") << true << true << "750";
+    QTest::newRow("double click, receiver leaves it closed") << true << false << "";
 }
 
 void TestEntryGrid::closedNumericColumnAsksForTheAmount()
 {
+    QFETCH(bool, doubleClick);
     QFETCH(bool, opens);
     QFETCH(QString, amount);
     Form form;
@@ -391,6 +402,12 @@ void TestEntryGrid::closedNumericColumnAsksForTheAmount()
     QCOMPARE(asked, 0);
 
     form.goTo(1, Amount);
+    if (doubleClick) {
+        const QRect cell = form.view()->visualRect(form.view()->currentIndex());
+        QTest::mouseClick(form.view()->viewport(), Qt::LeftButton, {}, cell.center());
+        QTest::mouseDClick(form.view()->viewport(), Qt::LeftButton, {}, cell.center());
+        QCOMPARE(asked, 1);
+    }
     type("750");
     press(Qt::Key_Return);
     QCOMPARE(form.grid->cellText(1, Amount), amount);
