@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QToolTip>
+#include <QWheelEvent>
 
 namespace {
 
@@ -27,6 +28,41 @@ public:
     {
         return input.isEmpty() ? Acceptable : QDoubleValidator::validate(input, position);
     }
+};
+
+// A fixed drop-down whose choice counts as made when picked in its open list. Letters and
+// arrows on the closed list only move the choice, so the clerk confirms it with Enter.
+class ListEditor : public QComboBox {
+public:
+    ListEditor(QWidget* parent, const QStringList& choices,
+               std::function<void(QWidget* editor)> picked)
+        : QComboBox(parent)
+    {
+        setEditable(false);
+        addItems(choices);
+        connect(this, &QComboBox::activated, this, [this, picked] {
+            if (!moving_)
+                picked(this);
+        });
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* key) override
+    {
+        moving_ = true;
+        QComboBox::keyPressEvent(key);
+        moving_ = false;
+    }
+
+    void wheelEvent(QWheelEvent* wheel) override
+    {
+        moving_ = true;
+        QComboBox::wheelEvent(wheel);
+        moving_ = false;
+    }
+
+private:
+    bool moving_ = false;
 };
 
 bool endsEdit(const QKeyEvent& key)
@@ -66,13 +102,9 @@ QWidget* GridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
 
 QWidget* GridDelegate::listEditor(QWidget* parent, const QStringList& choices) const
 {
-    auto* list = new QComboBox(parent);
-    list->setEditable(false);
-    list->addItems(choices);
-    // A choice made in the open list is the clerk's answer: no second key needed.
-    connect(list, &QComboBox::activated, this,
-            [this, list] { const_cast<GridDelegate*>(this)->finish(list); });
-    return list;
+    // Picking in the open list is the clerk's answer: no second key needed.
+    auto* self = const_cast<GridDelegate*>(this);
+    return new ListEditor(parent, choices, [self](QWidget* editor) { self->finish(editor); });
 }
 
 QWidget* GridDelegate::lineEditor(QWidget* parent, bool numeric) const

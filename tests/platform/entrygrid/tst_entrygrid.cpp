@@ -107,6 +107,7 @@ private slots:
     void listSplitsOnLineBreaks();
     void listPicksOnlyFromItsEntries_data();
     void listPicksOnlyFromItsEntries();
+    void closedListMovesTheChoiceUntilEnter();
     void closedNumericColumnAsksForTheAmount_data();
     void closedNumericColumnAsksForTheAmount();
 
@@ -371,6 +372,22 @@ void TestEntryGrid::listPicksOnlyFromItsEntries()
     QCOMPARE(form.grid->cellText(1, Type), QString("STATION"));
     QCOMPARE(changed.count(), 1);
     QCOMPARE(focused(), form.view());
+}
+
+void TestEntryGrid::closedListMovesTheChoiceUntilEnter()
+{
+    Form form;
+    int enters = 0;
+    connect(form.grid, &EntryGrid::keyPressed, form.grid, [&](int&) { ++enters; });
+    form.goTo(1, Type);
+    type("s");
+    press(Qt::Key_Down);
+    QVERIFY(qobject_cast<QComboBox*>(focused()));
+    QCOMPARE(form.grid->cellText(1, Type), QString());
+    press(Qt::Key_Return);
+    QCOMPARE(form.grid->cellText(1, Type), QString("STATION"));
+    QCOMPARE(enters, 1);
+    QCOMPARE(form.grid->currentRow(), 1);
 }
 
 void TestEntryGrid::closedNumericColumnAsksForTheAmount_data()
