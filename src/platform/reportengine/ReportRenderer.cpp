@@ -160,12 +160,34 @@ private:
     void groupHeading(QString& html, const Node& node, int level, const db::Value& value,
                       QList<Scope>& scopes)
     {
+        QString heading;
+        expandInto(heading, node.children, scopes);
         if (groups_) {
             const QString anchor = QStringLiteral("group%1").arg(groups_->size());
             groups_->append({value.toString(), level, anchor});
-            html += QStringLiteral("<a name=\"%1\"></a>").arg(anchor);
+            heading.insert(textStart(heading), QStringLiteral("<a name=\"%1\"></a>").arg(anchor));
         }
-        expandInto(html, node.children, scopes);
+        html += heading;
+    }
+
+    // Where the first text of some HTML begins: an anchor keeps its name only on text, not in
+    // front of a heading or paragraph tag.
+    static qsizetype textStart(const QString& html)
+    {
+        qsizetype pos = 0;
+        while (pos < html.size()) {
+            if (html.at(pos).isSpace()) {
+                ++pos;
+            } else if (html.at(pos) == u'<') {
+                const qsizetype close = html.indexOf(QLatin1Char('>'), pos);
+                if (close < 0)
+                    break;
+                pos = close + 1;
+            } else {
+                return pos;
+            }
+        }
+        return html.size();
     }
 
     const QueryData& data(const QString& query)
