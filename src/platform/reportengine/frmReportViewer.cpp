@@ -4,9 +4,11 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPrintPreviewWidget>
+#include <QScreen>
 #include <QSplitter>
 #include <QStyle>
 #include <QToolBar>
@@ -54,6 +56,9 @@ frmReportViewer::frmReportViewer(const RenderedReport& report, ReportOutput& out
     connect(preview_, &QPrintPreviewWidget::previewChanged, this, &frmReportViewer::showPageNumber);
     connect(groupTree_, &QTreeWidget::itemClicked, this, &frmReportViewer::tvwGroupTree_Click);
     buildToolbar(toolbar);
+    // The whole screen also where no window manager applies the maximised state.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        setGeometry(screen->availableGeometry());
     setWindowState(Qt::WindowMaximized);
 }
 
@@ -65,9 +70,10 @@ void frmReportViewer::buildToolbar(QToolBar* toolbar)
         action->setObjectName(QLatin1String(name));
         return action;
     };
-    add("cmdPrint", QStringLiteral("Print"), QStyle::SP_DialogSaveButton,
-        &frmReportViewer::cmdPrint_Click)
-        ->setShortcut(QKeySequence::Print);
+    QAction* print =
+        toolbar->addAction(QStringLiteral("Print"), this, &frmReportViewer::cmdPrint_Click);
+    print->setObjectName(QStringLiteral("cmdPrint"));
+    print->setShortcut(QKeySequence::Print);
     toolbar->addAction(QStringLiteral("Export PDF"), this, &frmReportViewer::cmdExportPdf_Click)
         ->setObjectName(QStringLiteral("cmdExportPdf"));
     toolbar->addSeparator();
