@@ -351,6 +351,12 @@ bool frmListPatient::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
+void frmListPatient::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    txtTextSearch_->setFocus();
+}
+
 void frmListPatient::closeEvent(QCloseEvent* event)
 {
     if (!closing_) {
