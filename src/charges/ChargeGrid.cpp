@@ -8,6 +8,7 @@
 #include "clsLogBook.h"
 #include "clscodesearch.h"
 #include "db/Connection.h"
+#include "db/Sql.h"
 #include "modHeartStart.h"
 #include "ui/AppContext.h"
 
@@ -269,7 +270,7 @@ void ChargeGrid::onCellEntered()
     if (grid.currentCol() != Price)
         return;
     const QString code = cell(grid.currentRow(), Code);
-    if (IsFixedRate(*context_.session().connection, code))
+    if (modHeartStart::IsFixedRate(*context_.session().connection, code))
         grid.closeColumn(Price);
     else
         grid.openColumn(Price);

@@ -17,6 +17,7 @@
 #include "modHeartStart.h"
 #include "ui/AppContext.h"
 #include "ui/BusyPointer.h"
+#include "ui/ChildWindow.h"
 #include "ui/EnterMovesFocus.h"
 
 #include <QCheckBox>
@@ -266,7 +267,8 @@ void frmRequest::fillAdmission()
     txtWeight->setText(admission.History().Weight());
     txtHeight->setText(admission.History().Height());
     roomClass_ = admission.Room().RoomClassID();
-    const QString package = ExecutivePackage(*context_.session().connection, patIdNum_);
+    const QString package =
+        modHeartStart::ExecutivePackage(*context_.session().connection, patIdNum_);
     lblExecPackage->setText(package);
     lblExecPackage->setVisible(!package.isEmpty());
 }
@@ -404,7 +406,7 @@ void frmRequest::cmdSave_Click()
 {
     log(QStringLiteral("Click Save; "));
     if (Save_request())
-        close();
+        closeChildWindow(this);
 }
 
 void frmRequest::cmdSavePrint_Click()
@@ -413,7 +415,7 @@ void frmRequest::cmdSavePrint_Click()
     if (!Save_request())
         return;
     printSlip();
-    close();
+    closeChildWindow(this);
 }
 
 void frmRequest::printSlip()
@@ -436,7 +438,7 @@ void frmRequest::cmdClose_Click()
         return;
     if (!nurseCommunication_)
         emit returnToPatientList();
-    close();
+    closeChildWindow(this);
 }
 
 void frmRequest::closeEvent(QCloseEvent* event)

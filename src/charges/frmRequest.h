@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ChargeGrid.h"
+#include "RequestSave.h"
 
 #include <QHash>
 #include <QWidget>
