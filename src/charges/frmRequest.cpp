@@ -30,6 +30,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 using db::Sql;
@@ -183,6 +184,7 @@ QGroupBox* frmRequest::buildExamsFrame()
     chkPortable->hide();
     grdInput = new EntryGrid;
     grdInput->setObjectName(QStringLiteral("grdInput"));
+    grdInput->setMinimumHeight(220);
 
     fraMarkup = new QGroupBox(QStringLiteral("% Markup"));
     fraMarkup->setObjectName(QStringLiteral("fraMarkup"));
@@ -439,6 +441,14 @@ void frmRequest::cmdClose_Click()
     if (!nurseCommunication_)
         emit returnToPatientList();
     closeChildWindow(this);
+}
+
+// The clerk starts on the first line's Dept.ID.
+void frmRequest::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        grdInput->setFocus();
 }
 
 void frmRequest::closeEvent(QCloseEvent* event)
