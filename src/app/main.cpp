@@ -1,3 +1,4 @@
+#include "ReportRunner.h"
 #include "SessionState.h"
 #include "WindowNavigator.h"
 #include "clsFunction.h"
@@ -23,6 +24,9 @@ int main(int argc, char* argv[])
     clsFunction function(*session->connection);
     context.setSession(session.get());
     context.setFunction(&function);
+    ReportRunner reports(prompt, dialogs, clock);
+    reports.setSession(session->connection, session->Company, session->Address1);
+    context.setReports(&reports);
 
     mdiMain window(context);
     WindowNavigator navigator(context, window);

@@ -5,6 +5,7 @@
 #include "Prompt.h"
 
 class Navigator;
+class ReportRunner;
 class SessionState;
 class clsFunction;
 
@@ -28,6 +29,9 @@ public:
     void setFunction(clsFunction* function) { function_ = function; }
     Navigator& navigator() const { return *navigator_; }
     void setNavigator(Navigator* navigator) { navigator_ = navigator; }
+    // Every printout: prepare a template, then show it.
+    ReportRunner& reports() const { return *reports_; }
+    void setReports(ReportRunner* reports) { reports_ = reports; }
 
     // True while the charge lists serve request cancellation rather than result entry.
     bool CancellationMode() const { return cancellationMode_; }
@@ -40,5 +44,6 @@ private:
     SessionState* session_ = nullptr;
     clsFunction* function_ = nullptr;
     Navigator* navigator_ = nullptr;
+    ReportRunner* reports_ = nullptr;
     bool cancellationMode_ = false;
 };
