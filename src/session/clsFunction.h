@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 namespace db {
 class Connection;
@@ -11,8 +12,22 @@ class clsFunction {
 public:
     explicit clsFunction(db::Connection& connection);
 
+    // Shows the list of earlier admissions or visits and returns the admission number picked,
+    // empty when the user cancelled. The list lives above this class, so it is handed in.
+    using PreviousPatientPicker =
+        std::function<QString(const QString& patientType, int option, const QString& search)>;
+
     // Appends one activity text to the employee's open log row.
     void Update_LogFile(const QString& employeeCode, const QString& activity);
+
+    void setPreviousPatientPicker(PreviousPatientPicker picker) { picker_ = std::move(picker); }
+    // Fills the record with the admission or visit `search` ("I" or "O" patients); when none is
+    // found the user picks another from the list, whose number replaces `search`. False when the
+    // user cancelled the list.
+    bool GetPatient(const QString& patientType, QString& search);
+    // The class ("A" to "E") of a room or of an admission's room; empty when unknown.
+    QString getRoomClassID(const QString& room);
+    QString GetRoomClass(const QString& admissionNumber);
 
     const QString& HospNum() const { return hospNum_; }
     void setHospNum(const QString& value) { hospNum_ = value; }
@@ -30,7 +45,10 @@ public:
     void setAge(const QString& value) { age_ = value; }
 
 private:
+    bool fillFromSearch(const QString& patientType, const QString& search);
+
     db::Connection& connection_;
+    PreviousPatientPicker picker_;
     QString hospNum_;
     QString idNum_;
     QString roomId_;
