@@ -4,8 +4,13 @@
 #include "SessionState.h"
 #include "clscodesearch.h"
 #include "db/Connection.h"
+#include "db/Error.h"
 #include "db/Sql.h"
 #include "ui/AppContext.h"
+#include "ui/BusyPointer.h"
+
+#include <QMessageBox>
+#include <QWidget>
 
 using db::Sql;
 
@@ -83,6 +88,31 @@ QString RequestSave::save(const RequestDraft& draft)
     }
     transaction.commit();
     return fixed.refNum;
+}
+
+std::optional<QString> RequestSave::saveAndTell(const RequestDraft& draft,
+                                                const QList<QWidget*>& saveButtons)
+{
+    const QString invalid = invalidNumber(draft.lines);
+    if (!invalid.isEmpty()) {
+        context_.prompt().tell(invalid, QStringLiteral("Message"), QMessageBox::Warning);
+        return std::nullopt;
+    }
+    for (QWidget* button : saveButtons)
+        button->setEnabled(false);
+    std::optional<QString> refNum;
+    try {
+        const BusyPointer busy;
+        refNum = save(draft);
+    } catch (const db::Error&) {
+        context_.prompt().tell(QStringLiteral("Data Not Successfully Saved."),
+                               QStringLiteral("Warning"), QMessageBox::Warning);
+        for (QWidget* button : saveButtons)
+            button->setEnabled(true);
+        return std::nullopt;
+    }
+    context_.prompt().tell(QStringLiteral("Data Successfully Saved!"), QStringLiteral("Message"));
+    return refNum;
 }
 
 QString RequestSave::takeNumber(const QString& read, const QString& column, const QString& advance)

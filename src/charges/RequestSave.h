@@ -7,6 +7,7 @@
 #include <optional>
 
 class AppContext;
+class QWidget;
 
 // Everything a request save needs from its form.
 struct RequestDraft {
@@ -37,6 +38,13 @@ public:
     // Sends the statements; db::Error escapes with the transaction rolled back. Returns the
     // reference number (empty for a paid cash transaction).
     QString save(const RequestDraft& draft);
+
+    // Refuses lines whose numbers are not numbers, saves under the busy pointer and tells the
+    // clerk how it went. The save buttons stay disabled while it runs, and after a success, so
+    // that a second click cannot charge twice. The reference number, or none when nothing was
+    // saved.
+    std::optional<QString> saveAndTell(const RequestDraft& draft,
+                                       const QList<QWidget*>& saveButtons);
 
 private:
     struct Fixed;

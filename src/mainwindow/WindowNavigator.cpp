@@ -1,11 +1,12 @@
 #include "WindowNavigator.h"
 
 #include "CensusReports.h"
-#include "frmReportRange.h"
 #include "clsFunction.h"
 #include "frmListCashComm.h"
 #include "frmListPatient.h"
 #include "frmListPrevPatients.h"
+#include "frmReportRange.h"
+#include "frmRequest.h"
 #include "mdiMain.h"
 #include "ui/AppContext.h"
 
@@ -52,7 +53,8 @@ void WindowNavigator::subWindowActivated(QMdiSubWindow* window)
     if (!window || window == lastActive_)
         return;
     lastActive_ = window;
-    if (QWidget* inner = window->widget())
+    QWidget* inner = window->widget();
+    if (inner && inner->metaObject()->indexOfMethod("Form_Activate()") >= 0)
         QMetaObject::invokeMethod(inner, "Form_Activate", Qt::QueuedConnection);
 }
 
@@ -101,10 +103,18 @@ void WindowNavigator::showChildWindow(QWidget* window)
     window_.mdiArea()->setActiveSubWindow(frame);
 }
 
-bool WindowNavigator::openRequestEntry(const RequestEntryValues&)
+bool WindowNavigator::openRequestEntry(const RequestEntryValues& values)
 {
-    tellNotAvailable(QStringLiteral("InPatient Request Entry"));
-    return false;
+    auto* form = new frmRequest(context_);
+    form->setPatIdNum(values.PatIdNum);
+    form->setCashBasis(values.CashBasis);
+    form->setPatientType(values.PatientType);
+    form->setNurseCommnunication(values.NurseCommnunication);
+    QObject::connect(form, &frmRequest::returnToPatientList, &window_,
+                     [this] { openPatientList(frmListPatient::InPatient, false, false); });
+    form->load();
+    showChildWindow(form);
+    return true;
 }
 
 bool WindowNavigator::openOutRequestEntry(const OutRequestEntryValues&)

@@ -6,7 +6,6 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QMdiSubWindow>
 
 PatientGrid::PatientGrid(QWidget* parent)
     : QTableWidget(parent)
@@ -103,14 +102,6 @@ void HighlightCurrentCell(QTableWidget& grid, bool on)
         return;
     cell->setBackground(on ? grid.palette().brush(QPalette::Highlight) : QBrush());
     cell->setForeground(on ? grid.palette().brush(QPalette::HighlightedText) : QBrush());
-}
-
-void closeListWindow(QWidget* window)
-{
-    if (auto* frame = qobject_cast<QMdiSubWindow*>(window->parentWidget()))
-        frame->close();
-    else
-        window->close();
 }
 
 void tellDatabaseError(AppContext& context, const std::exception& error)

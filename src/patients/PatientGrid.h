@@ -36,7 +36,5 @@ protected:
 
 // Marks the grid's current cell, or clears the mark.
 void HighlightCurrentCell(QTableWidget& grid, bool on);
-// Closes a list whether it stands alone or inside the frame's child window.
-void closeListWindow(QWidget* window);
 // A failing statement, told to the user instead of ending the program.
 void tellDatabaseError(AppContext& context, const std::exception& error);

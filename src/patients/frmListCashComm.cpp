@@ -9,6 +9,7 @@
 #include "frmListPatient.h"
 #include "ui/AppContext.h"
 #include "ui/BusyPointer.h"
+#include "ui/ChildWindow.h"
 
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -64,7 +65,7 @@ frmListCashComm::frmListCashComm(AppContext& context, QWidget* parent)
             [this](int row) { cmdChoose_->setEnabled(row >= 0); });
     connect(grdCashPatient_, &PatientGrid::picked, this, &frmListCashComm::Choose);
     connect(cmdChoose_, &QPushButton::clicked, this, &frmListCashComm::Choose);
-    connect(cmdCancel, &QPushButton::clicked, this, [this] { closeListWindow(this); });
+    connect(cmdCancel, &QPushButton::clicked, this, [this] { closeChildWindow(this); });
 }
 
 // Amounts show as money; the receipt number beside them stays as issued, digits and all.
@@ -112,7 +113,7 @@ void frmListCashComm::Choose()
     list->showAddCashPatient(true);
     list->setSearchText(grdCashPatient_->currentText(1));
     navigator.showChildWindow(list);
-    closeListWindow(this);
+    closeChildWindow(this);
 }
 
 bool frmListCashComm::eventFilter(QObject* watched, QEvent* event)

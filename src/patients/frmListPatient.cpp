@@ -11,6 +11,7 @@
 #include "modHeartStart.h"
 #include "ui/AppContext.h"
 #include "ui/BusyPointer.h"
+#include "ui/ChildWindow.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -241,7 +242,7 @@ void frmListPatient::Process()
             break;
         }
         if (opened)
-            closeListWindow(this);
+            closeChildWindow(this);
     } catch (const std::exception& error) {
         tellDatabaseError(context_, error);
     }
@@ -332,7 +333,7 @@ void frmListPatient::AddCashPatient()
 void frmListPatient::Close()
 {
     logActivity(QStringLiteral("Click Close; "));
-    closeListWindow(this);
+    closeChildWindow(this);
 }
 
 bool frmListPatient::eventFilter(QObject* watched, QEvent* event)

@@ -40,7 +40,7 @@ void ReportRunner::tellFailure(const QString& message)
 
 bool ReportRunner::prepare(const QString& path, const QString& database, const QStringList& values)
 {
-    active_.reset();
+    releaseReport();
     try {
         auto report = std::make_unique<Report>(path);
         report->setCompanyTexts(company_, address1_);
@@ -88,6 +88,7 @@ bool ReportRunner::PrepareSubreport(const QString& name, const QStringList& valu
 void ReportRunner::releaseReport()
 {
     active_.reset();
+    filled_.reset();
 }
 
 bool ReportRunner::askMissingValues()
@@ -129,9 +130,16 @@ std::optional<RenderedReport> ReportRunner::fill()
     }
 }
 
+bool ReportRunner::fillNow()
+{
+    filled_ = fill();
+    return filled_.has_value();
+}
+
 void ReportRunner::ShowReport(bool showGroupTree, const QString& caption, bool directPrint)
 {
-    const std::optional<RenderedReport> report = fill();
+    const std::optional<RenderedReport> report = filled_ ? std::move(filled_) : fill();
+    filled_.reset();
     if (report) {
         frmReportViewer viewer(*report, output_);
         viewer.setShowGroupTree(showGroupTree);

@@ -41,6 +41,9 @@ public:
     // The active report filled with its data, after asking for the fields without a value.
     // Empty when the user cancelled the question or the engine failed (already told).
     std::optional<RenderedReport> fill();
+    // Fills the active report now, for a caller whose data is only valid inside its own
+    // transaction; the next ShowReport shows this filling. False when it failed (already told).
+    bool fillNow();
     // Writes the active report to a PDF file without a viewer; the page count, 0 on failure.
     int exportPdf(const QString& path);
 
@@ -57,4 +60,5 @@ private:
     QString company_;
     QString address1_;
     std::unique_ptr<Report> active_;
+    std::optional<RenderedReport> filled_;
 };

@@ -1,0 +1,7 @@
+#include "DefaultMarkUps.h"
+
+DefaultMarkUps& DefaultMarkUps::shared()
+{
+    static DefaultMarkUps markUps;
+    return markUps;
+}
