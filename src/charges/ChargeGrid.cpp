@@ -36,6 +36,34 @@ const QString station = QStringLiteral("STATION");
 
 } // namespace
 
+ChargeGrid::Rules ChargeGrid::Rules::inPatient()
+{
+    Rules rules;
+    rules.patientType = QStringLiteral("I");
+    rules.columnWidths = {400, 1000, 1000, 3000, 1000, 800, 1000, 1500, 800};
+    rules.closedColumns = {Description, DeptId, Type, Amount, Revenue, Price};
+    rules.drugListTitle = QStringLiteral("Ocuvane Drug List");
+    rules.supplyListTitle = QStringLiteral("Ocuvane CSR List");
+    rules.warnsOfStandingCharge = [] { return true; };
+    return rules;
+}
+
+ChargeGrid::Rules ChargeGrid::Rules::outPatient()
+{
+    Rules rules;
+    rules.patientType = QStringLiteral("O");
+    rules.columnWidths = {400, 1000, 1000, 3000, 1200, 800, 1500, 1000, 800};
+    rules.closedColumns = {Description, Type, Amount, Revenue};
+    rules.emptyQuantityIsOne = false;
+    rules.quantityEnterStaysOnQuantity = true;
+    rules.amountOpensOnRequest = false;
+    rules.outPatientLookUps = true;
+    rules.drugListTitle = QStringLiteral("Laser Drug List");
+    rules.supplyListTitle = QStringLiteral("Laser CSR List");
+    rules.warnsOfStandingCharge = [] { return true; };
+    return rules;
+}
+
 ChargeGrid::ChargeGrid(AppContext& context, const Controls& controls, Rules rules)
     : context_(context)
     , controls_(controls)
@@ -61,7 +89,7 @@ void ChargeGrid::Initialize_TableInput()
     grid.setFixedRows(1);
     grid.setRowCount(2);
     grid.rebuild();
-    grid.setColumnWidthsTwips({400, 1000, 1000, 3000, 1000, 800, 1000, 1500, 800});
+    grid.setColumnWidthsTwips(rules_.columnWidths);
     const QList<std::pair<int, QString>> captions{
         {DeptId, QStringLiteral("Dept.ID")},          {Code, QStringLiteral("Code")},
         {Description, QStringLiteral("Description")}, {Type, QStringLiteral("Type")},
@@ -83,8 +111,10 @@ void ChargeGrid::Initialize_TableInput()
                          QStringLiteral("STAT/BEDSIDE") + crlf + station);
     for (int column : {Quantity, Amount, Price})
         grid.setNumericColumn(column, EntryGrid::DecimalNumbers);
-    for (int column : {Description, DeptId, Type, Amount, Revenue, Price})
+    for (int column : rules_.closedColumns)
         grid.closeColumn(column);
+    if (!rules_.closedColumns.contains(Price))
+        grid.openColumn(Price);
 }
 
 void ChargeGrid::lookUpCurrentLine()
@@ -104,7 +134,7 @@ void ChargeGrid::lookUpCurrentLine()
     enableSaving();
 }
 
-void ChargeGrid::pickDoctor()
+bool ChargeGrid::pickDoctor()
 {
     EntryGrid& grid = *controls_.grdInput;
     clscodesearch& search = *context_.session().codeSearch;
@@ -114,7 +144,7 @@ void ChargeGrid::pickDoctor()
         if (!search.Cancelled())
             context_.prompt().tell(QStringLiteral("Doctor code not exist!"),
                                    QStringLiteral("Message"));
-        return;
+        return false;
     }
     const codesearch::DoctorRecord& doctor = search.DoctorRecord();
     const int row = grid.currentRow();
@@ -127,10 +157,16 @@ void ChargeGrid::pickDoctor()
     grid.setCellText(row, Quantity, QStringLiteral("1"));
     grid.setCellText(row, Revenue, QStringLiteral("MD"));
     grid.setCurrentCol(Type);
+    return true;
 }
 
 void ChargeGrid::Search_Exam(QString code)
 {
+    if (rules_.outPatientLookUps && code.compare(u"MD", Qt::CaseInsensitive) == 0) {
+        if (!pickDoctorOnProcedureLine())
+            controls_.grdInput->setCurrentCol(DeptId);
+        return;
+    }
     EntryGrid& grid = *controls_.grdInput;
     clscodesearch& search = *context_.session().codeSearch;
     search.setSearchMode(true);
@@ -138,6 +174,8 @@ void ChargeGrid::Search_Exam(QString code)
         if (!search.Cancelled())
             context_.prompt().tell(QStringLiteral("Item Code does not exist."),
                                    QStringLiteral("Message"));
+        if (rules_.outPatientLookUps)
+            grid.setCurrentCol(DeptId);
         return;
     }
     const codesearch::OtherRevenueRecord& item = search.OtherRevenueRecord();
@@ -145,16 +183,29 @@ void ChargeGrid::Search_Exam(QString code)
     grid.setCellText(row, Code, item.ResultCode());
     grid.setCellText(row, Description, item.Otherrevenue());
     grid.setCellText(row, Type, station);
-    grid.setCellText(row, Amount, QStringLiteral("1"));
-    clsLogBook(context_).WarningAlreadyCharge(controls_.txtIdNum->text(), QStringLiteral("LR"),
-                                              item.ResultCode(), item.Otherrevenue());
+    grid.setCellText(row, rules_.outPatientLookUps ? Quantity : Amount, QStringLiteral("1"));
+    if (rules_.warnsOfStandingCharge())
+        clsLogBook(context_).WarningAlreadyCharge(controls_.txtIdNum->text(), QStringLiteral("LR"),
+                                                  item.ResultCode(), item.Otherrevenue());
     if (const std::optional<double> price = rules_.procedurePrice(item)) {
         grid.setCellText(row, Amount, ChargePricing::amountText(*price));
         grid.setCellText(row, Price, ChargePricing::amountText(*price));
     }
     grid.setCellText(row, Quantity, QStringLiteral("1"));
     grid.setCellText(row, Revenue, QStringLiteral("LR"));
-    grid.setCurrentCol(Description);
+    grid.setCurrentCol(rules_.outPatientLookUps ? Type : Description);
+}
+
+// "MD" typed on a procedure line of the out-patient form: the line becomes a professional fee
+// charged through the department. False when no doctor was picked.
+bool ChargeGrid::pickDoctorOnProcedureLine()
+{
+    if (!pickDoctor())
+        return false;
+    EntryGrid& grid = *controls_.grdInput;
+    grid.setCellText(grid.currentRow(), DeptId, QStringLiteral("LR"));
+    grid.setCurrentCol(Quantity);
+    return true;
 }
 
 void ChargeGrid::Search_Drug(QString strCriteria, QString strLocation)

@@ -37,13 +37,25 @@ public:
         QAbstractButton* cmdSavePrint = nullptr;
     };
 
+    // Where the forms differ.
     struct Rules {
-        QString patientType = QStringLiteral("I"); // "I" pays the in-patient drug price
-        bool emptyQuantityIsOne = true;            // with the mark-up on
+        QString patientType; // "I" pays the in-patient drug price, everyone else the other
+        QList<int> columnWidths;
+        QList<int> closedColumns;
+        bool emptyQuantityIsOne = true; // with the mark-up on
         bool quantityEnterStaysOnQuantity = false;
         bool amountOpensOnRequest = true; // the clerk may type over an amount
+        // "MD" typed as a procedure code picks a doctor; a failed look-up returns to Dept.ID.
+        bool outPatientLookUps = false;
+        QString drugListTitle;
+        QString supplyListTitle; // the supply satellite's list
+        // Whether a found procedure is checked for a standing charge.
+        std::function<bool()> warnsOfStandingCharge;
         // The price of a procedure found in the catalogue; none leaves the line unpriced.
         std::function<std::optional<double>(const codesearch::OtherRevenueRecord&)> procedurePrice;
+
+        static Rules inPatient();
+        static Rules outPatient();
     };
 
     ChargeGrid(AppContext& context, const Controls& controls, Rules rules);
@@ -69,7 +81,8 @@ private:
     void onCellEntered();
     void onKeyPressed(int& keyCode);
     void onAmountRequested();
-    void pickDoctor();
+    bool pickDoctor();
+    bool pickDoctorOnProcedureLine();
     void enableSaving();
     QString cell(int row, int column) const;
     void recomputeLine(int row, double markUp, bool holiday);

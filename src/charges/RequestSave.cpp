@@ -33,7 +33,59 @@ QString procedureCall(const QString& procedure, const QStringList& values)
 
 } // namespace
 
+// How the in-patient and out-patient forms word the same save; the server reads both alike.
+struct RequestSave::Wording {
+    QString counterDatabase;
+    QString procedureRequest;
+    QString drugRequest;
+    QString addNurseLogBook;
+    QString checkCommunication;
+    QString checkLogBook;
+    QString addBill;
+    QString updateCash;
+    QString stockRevenue;
+    bool cashSendsDeptId = false;
+    bool cashWritesNurseLogBook = true;
+    bool cashKeepsLineRevenue = true;
+
+    static const Wording& of(const RequestDraft& draft);
+};
+
+const RequestSave::Wording& RequestSave::Wording::of(const RequestDraft& draft)
+{
+    static const Wording inPatient{QStringLiteral("Clinical_Area"),
+                                   QStringLiteral("Clinical_Area..sp_Laser_AddRequest"),
+                                   QStringLiteral("Clinical_Area..sp_Laser_AddRequest"),
+                                   QStringLiteral("Cardio..sp_AddNurseLogBook"),
+                                   QStringLiteral("Cardio..sp_CheckNurseCommunicationFile"),
+                                   QStringLiteral("Cardio..sp_CheckNurseLogBook"),
+                                   QStringLiteral("Cardio..sp_AddBill"),
+                                   QStringLiteral("Cardio..sp_UpdateCash"),
+                                   QStringLiteral("LR"),
+                                   false,
+                                   true,
+                                   true};
+    static const Wording outPatient{QStringLiteral("Clinical_area"),
+                                    QStringLiteral("Clinical_area..sp_Laser_AddRequest"),
+                                    QStringLiteral("Clinical_Area..sp_Laser_AddRequest"),
+                                    QStringLiteral("Cardio..sp_addnurselogbook"),
+                                    QStringLiteral("Cardio..sp_checknursecommunicationfile"),
+                                    QStringLiteral("Cardio..sp_checknurselogbook"),
+                                    QStringLiteral("Cardio..sp_addbill"),
+                                    QStringLiteral("Cardio..sp_updatecash"),
+                                    QStringLiteral("OL"),
+                                    true,
+                                    false,
+                                    false};
+    return draft.patientType == u"O" ? outPatient : inPatient;
+}
+
 struct RequestSave::Fixed {
+    explicit Fixed(const Wording& wordingOfForm)
+        : wording(wordingOfForm)
+    {}
+
+    const Wording& wording;
     QDateTime serverDate;
     QString refNum;
     QString doctorId;
@@ -67,18 +119,19 @@ QString RequestSave::save(const RequestDraft& draft)
     db::Transaction transaction(connection);
     formType_.clear();
 
-    Fixed fixed;
+    Fixed fixed(Wording::of(draft));
     fixed.doctorId = draft.doctorId.trimmed();
     fixed.doctorName = fixed.doctorId == u"0" ? draft.doctor : QString();
     fixed.employee = context_.session().EmployeeCode;
     const db::RowSet clock =
         connection.open(QStringLiteral("select getdate() as [server date]"), db::Cursor::Client);
     fixed.serverDate = Sql::parseDateTime(clock.field(QStringLiteral("server date")).toString());
+    const QString counters = fixed.wording.counterDatabase;
     if (!draft.cashBasis)
         fixed.refNum = QStringLiteral("C") +
-                       takeNumber(QStringLiteral("Clinical_Area..sp_Laser_GetRefNum"),
+                       takeNumber(counters + QStringLiteral("..sp_Laser_GetRefNum"),
                                   QStringLiteral("ChargeSlip"),
-                                  QStringLiteral("Clinical_Area..sp_Laser_UpdateRefNum")) +
+                                  counters + QStringLiteral("..sp_Laser_UpdateRefNum")) +
                        QStringLiteral("E");
 
     for (const ChargeLine& line : draft.lines) {
@@ -126,17 +179,20 @@ QString RequestSave::takeNumber(const QString& read, const QString& column, cons
 
 void RequestSave::saveLine(const RequestDraft& draft, const Fixed& fixed, const ChargeLine& line)
 {
-    const QString requestNum = takeNumber(
-        QStringLiteral("Clinical_Area..sp_Laser_GetRequestNum"), QStringLiteral("RequestNum"),
-        QStringLiteral("Clinical_Area..sp_Laser_UpdateRequestNum"));
+    const Wording& wording = fixed.wording;
+    const QString requestNum =
+        takeNumber(wording.counterDatabase + QStringLiteral("..sp_Laser_GetRequestNum"),
+                   QStringLiteral("RequestNum"),
+                   wording.counterDatabase + QStringLiteral("..sp_Laser_UpdateRequestNum"));
     if (line.deptId == u"LM" || line.deptId == u"LC") {
-        addRequest(draft, fixed, line, requestNum, fixed.refNum, QString(), true);
+        addRequest(wording.drugRequest, draft, fixed, line, requestNum, fixed.refNum, QString(),
+                   true);
         const QString location =
             line.deptId == u"LM" ? QStringLiteral("161") : QStringLiteral("28");
         posting_.Save_StockPharmaCSRItem(
             line.deptId, draft.hospNum.trimmed(), draft.idNum.trimmed(), line.code, fixed.refNum,
             numberOf(line.quantity), numberOf(line.amount), fixed.employee, location,
-            draft.room.trimmed(), requestNum, QStringLiteral("LR"));
+            draft.room.trimmed(), requestNum, wording.stockRevenue);
         return;
     }
     if (line.deptId != u"LR" && line.deptId != u"MD")
@@ -144,23 +200,31 @@ void RequestSave::saveLine(const RequestDraft& draft, const Fixed& fixed, const 
 
     const QString nurseRequestNum = draft.nurseRequestNums.value(line.row);
     formType_ = formType(line.code.trimmed()).value_or(formType_);
+    const QString& request = wording.procedureRequest;
     if (draft.cashBasis)
-        addRequest(draft, fixed, line, requestNum, draft.cashOrNum, QString(), false);
+        addRequest(request, draft, fixed, line, requestNum, draft.cashOrNum, QString(),
+                   wording.cashSendsDeptId);
     else if (draft.nurseCommunication)
-        addRequest(draft, fixed, line, requestNum, fixed.refNum, nurseRequestNum, true);
+        addRequest(request, draft, fixed, line, requestNum, fixed.refNum, nurseRequestNum, true);
     else
-        addRequest(draft, fixed, line, requestNum, fixed.refNum, requestNum, true);
+        addRequest(request, draft, fixed, line, requestNum, fixed.refNum, requestNum, true);
 
     const bool nurseStation = line.revenue == u"LR" || line.revenue == u"MD";
-    if (nurseStation && (!draft.nurseCommunication || draft.cashBasis))
-        addNurseLogBook(draft, fixed, line, requestNum);
-    else if (nurseStation)
+    if (draft.cashBasis) {
+        if (nurseStation && wording.cashWritesNurseLogBook)
+            addNurseLogBook(draft, fixed, line, requestNum);
+    } else if (nurseStation && draft.nurseCommunication) {
         closeNurseRecords(draft, fixed, line, nurseRequestNum);
+    } else if (nurseStation) {
+        addNurseLogBook(draft, fixed, line, requestNum);
+    }
 
     if (draft.cashBasis)
         context_.session().connection->execute(
-            QStringLiteral("Cardio..sp_UpdateCash ") +
-            Sql::quoteList({draft.cashOrNum, line.code.trimmed(), line.revenue, QString()}));
+            wording.updateCash + QLatin1Char(' ') +
+            Sql::quoteList({draft.cashOrNum, line.code.trimmed(),
+                            wording.cashKeepsLineRevenue ? line.revenue : QStringLiteral("LR"),
+                            QString()}));
     else
         addBill(draft, fixed, line);
 }
@@ -184,9 +248,9 @@ std::optional<QString> RequestSave::formType(const QString& code)
     return item.field(QStringLiteral("FormType")).toString();
 }
 
-void RequestSave::addRequest(const RequestDraft& draft, const Fixed& fixed, const ChargeLine& line,
-                             const QString& requestNum, const QString& variant8,
-                             const QString& variant10, bool withDeptId)
+void RequestSave::addRequest(const QString& procedure, const RequestDraft& draft,
+                             const Fixed& fixed, const ChargeLine& line, const QString& requestNum,
+                             const QString& variant8, const QString& variant10, bool withDeptId)
 {
     QStringList values{draft.hospNum.trimmed(),
                        draft.idNum.trimmed(),
@@ -206,8 +270,7 @@ void RequestSave::addRequest(const RequestDraft& draft, const Fixed& fixed, cons
                        fixed.doctorName};
     if (withDeptId)
         values.append(line.deptId);
-    context_.session().connection->execute(
-        procedureCall(QStringLiteral("Clinical_Area..sp_Laser_AddRequest"), values));
+    context_.session().connection->execute(procedureCall(procedure, values));
 }
 
 void RequestSave::addNurseLogBook(const RequestDraft& draft, const Fixed& fixed,
@@ -253,7 +316,7 @@ void RequestSave::addBill(const RequestDraft& draft, const Fixed& fixed, const C
 {
     const bool shapeA = line.revenue == u"LR" || line.revenue == u"MD";
     context_.session().connection->execute(procedureCall(
-        QStringLiteral("Cardio..sp_AddBill"),
+        fixed.wording.addBill,
         {draft.patientType, draft.idNum, Sql::dateTime(fixed.serverDate), fixed.refNum,
          line.code.trimmed(), lineNumbers(numberOf(line.amount)),
          shapeA ? line.revenue : QStringLiteral("MD"), fixed.employee,

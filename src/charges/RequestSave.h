@@ -25,7 +25,7 @@ struct RequestDraft {
     ChargeLines lines;                    // up to the first line without a code
 };
 
-// Saves the lines of an in-patient request in one transaction: one reference number for the
+// Saves the lines of a request in one transaction: one reference number for the
 // charge, one request number per line, the request master, stock card, nurse station records
 // and the patient's bill. A failure leaves nothing behind.
 class RequestSave {
@@ -47,13 +47,14 @@ public:
                                        const QList<QWidget*>& saveButtons);
 
 private:
+    struct Wording;
     struct Fixed;
     void saveLine(const RequestDraft& draft, const Fixed& fixed, const ChargeLine& line);
     QString takeNumber(const QString& read, const QString& column, const QString& advance);
     std::optional<QString> formType(const QString& code);
-    void addRequest(const RequestDraft& draft, const Fixed& fixed, const ChargeLine& line,
-                    const QString& requestNum, const QString& variant8, const QString& variant10,
-                    bool withDeptId);
+    void addRequest(const QString& procedure, const RequestDraft& draft, const Fixed& fixed,
+                    const ChargeLine& line, const QString& requestNum, const QString& variant8,
+                    const QString& variant10, bool withDeptId);
     void addNurseLogBook(const RequestDraft& draft, const Fixed& fixed, const ChargeLine& line,
                          const QString& requestNum);
     void closeNurseRecords(const RequestDraft& draft, const Fixed& fixed, const ChargeLine& line,

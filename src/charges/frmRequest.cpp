@@ -56,7 +56,7 @@ frmRequest::frmRequest(AppContext& context, QWidget* parent)
     setWindowTitle(QStringLiteral("Request Entry"));
     setAttribute(Qt::WA_DeleteOnClose);
     buildControls();
-    ChargeGrid::Rules rules;
+    ChargeGrid::Rules rules = ChargeGrid::Rules::inPatient();
     rules.procedurePrice = [this](const codesearch::OtherRevenueRecord& item) {
         return lookUpPrice(item);
     };
