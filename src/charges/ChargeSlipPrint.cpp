@@ -31,7 +31,7 @@ void ChargeSlipPrint::print(const QString& refNum, const Patient& patient)
 {
     db::Connection& connection = *context_.session().connection;
     db::RowSet lines = connection.open(
-        QStringLiteral("Clinical_Area..sp_Laser_GetChargeSlipByRefNum ") + Sql::quote(refNum),
+        database_ + QStringLiteral("..sp_Laser_GetChargeSlipByRefNum ") + Sql::quote(refNum),
         db::Cursor::Client);
     if (lines.eof())
         return;
@@ -44,7 +44,7 @@ void ChargeSlipPrint::print(const QString& refNum, const Patient& patient)
         connection.execute(QStringLiteral("Delete from Clinical_area..tbLaserChargeSlip"));
         for (; !lines.eof(); lines.moveNext())
             connection.execute(
-                QStringLiteral("Clinical_Area..sp_Laser_SaveChargeSlip ") +
+                database_ + QStringLiteral("..sp_Laser_SaveChargeSlip ") +
                 Sql::quoteList(
                     {lines.field(QStringLiteral("Code")).toString(),
                      lines.field(QStringLiteral("Examination")).toString() + QLatin1Char(' '),

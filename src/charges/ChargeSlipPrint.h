@@ -15,8 +15,11 @@ public:
         QString idNum;
     };
 
-    explicit ChargeSlipPrint(AppContext& context)
+    // The database part the slip procedures are called with, as the form words it.
+    explicit ChargeSlipPrint(AppContext& context,
+                             const QString& database = QStringLiteral("Clinical_Area"))
         : context_(context)
+        , database_(database)
     {}
 
     // Nothing is printed for a reference number without lines. A failure is told; the saved
@@ -27,4 +30,5 @@ private:
     void print(const QString& refNum, const Patient& patient);
 
     AppContext& context_;
+    QString database_;
 };

@@ -5,6 +5,10 @@ SELECT c.HospNum,
            AS FullName,
        c.Sex,
        c.Age,
-       c.RegDate
+       c.RegDate,
+       c.LastName,
+       c.FirstName,
+       c.MiddleName,
+       c.BirthDate
 FROM Patient_Data.tbCashPatient c
 WHERE c.HospNum = @HospNum;

@@ -7,6 +7,8 @@ SELECT o.IdNum,
        o.AccountNum,
        o.InvoiceNumber,
        o.LateCharges AS latecharges,
+       o.AdmDate,
+       o.DoctorID1 AS doctorid1,
        rtrim(m.LastName || ', ' || ifnull(m.FirstName, '') || ' ' || ifnull(m.MiddleName, ''))
            AS FullName
 FROM Patient_Data.tbOutpatient o
