@@ -49,6 +49,8 @@ protected:
     RequestDraft draft(const QString& patientType, const QString& patIdNum) const;
     void printSlip(const QString& refNum, const QString& company, const QString& database);
 
+    bool saving() const { return saving_; }
+
     virtual bool saveRequest() = 0;
     virtual void printCharge() = 0;
 

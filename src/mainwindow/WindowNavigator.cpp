@@ -5,6 +5,7 @@
 #include "frmListCashComm.h"
 #include "frmListPatient.h"
 #include "frmListPrevPatients.h"
+#include "frmOutRequest.h"
 #include "frmReportRange.h"
 #include "frmRequest.h"
 #include "mdiMain.h"
@@ -117,10 +118,20 @@ bool WindowNavigator::openRequestEntry(const RequestEntryValues& values)
     return true;
 }
 
-bool WindowNavigator::openOutRequestEntry(const OutRequestEntryValues&)
+bool WindowNavigator::openOutRequestEntry(const OutRequestEntryValues& values)
 {
-    tellNotAvailable(QStringLiteral("OutPatient Request Entry"));
-    return false;
+    auto* form = new frmOutRequest(context_);
+    form->setIdnumber(values.Idnumber);
+    form->setCashBasis(values.CashBasis);
+    form->setCashOrNum(values.CashOrNum);
+    form->setCashPrice(values.CashPrice);
+    form->setNurseCommnunication(values.NurseCommnunication);
+    const int listType = values.CashBasis ? frmListPatient::WalkIn : frmListPatient::OutPatient;
+    QObject::connect(form, &frmOutRequest::returnToPatientList, &window_,
+                     [this, listType] { openPatientList(listType, false, false); });
+    form->load();
+    showChildWindow(form);
+    return true;
 }
 
 void WindowNavigator::openWalkInRegistration()
