@@ -25,6 +25,16 @@ class RequestForm : public QWidget {
 public:
     ~RequestForm() override;
 
+    // Set by the caller before the form is shown.
+    bool CashBasis() const { return cashBasis_; }
+    void setCashBasis(bool value) { cashBasis_ = value; }
+    const QString& CashOrNum() const { return cashOrNum_; }
+    void setCashOrNum(const QString& value) { cashOrNum_ = value; }
+    double CashPrice() const { return cashPrice_; }
+    void setCashPrice(double value) { cashPrice_ = value; }
+    bool NurseCommnunication() const { return nurseCommunication_; }
+    void setNurseCommnunication(bool value) { nurseCommunication_ = value; }
+
     // The reference number of the last save.
     const QString& ChargeSlip() const { return chargeSlip_; }
     bool ChangedFlag() const { return changedFlag_; }

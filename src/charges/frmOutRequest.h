@@ -14,14 +14,6 @@ public:
     // cash, the hospital number.
     const QString& Idnumber() const { return idNumber_; }
     void setIdnumber(const QString& value) { idNumber_ = value; }
-    bool CashBasis() const { return cashBasis_; }
-    void setCashBasis(bool value) { cashBasis_ = value; }
-    const QString& CashOrNum() const { return cashOrNum_; }
-    void setCashOrNum(const QString& value) { cashOrNum_ = value; }
-    double CashPrice() const { return cashPrice_; }
-    void setCashPrice(double value) { cashPrice_ = value; }
-    bool NurseCommnunication() const { return nurseCommunication_; }
-    void setNurseCommnunication(bool value) { nurseCommunication_ = value; }
 
     // Fills the form for the caller's visit or walk-in; run once before it is shown.
     void load();

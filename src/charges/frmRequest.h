@@ -15,14 +15,6 @@ public:
     void setPatIdNum(const QString& value) { patIdNum_ = value; }
     const QString& PatientType() const { return patientType_; }
     void setPatientType(const QString& value) { patientType_ = value; }
-    bool CashBasis() const { return cashBasis_; }
-    void setCashBasis(bool value) { cashBasis_ = value; }
-    const QString& CashOrNum() const { return cashOrNum_; }
-    void setCashOrNum(const QString& value) { cashOrNum_ = value; }
-    double CashPrice() const { return cashPrice_; }
-    void setCashPrice(double value) { cashPrice_ = value; }
-    bool NurseCommnunication() const { return nurseCommunication_; }
-    void setNurseCommnunication(bool value) { nurseCommunication_ = value; }
 
     // Fills the form for the caller's admission; run once before it is shown.
     void load();

@@ -1,10 +1,8 @@
 #include "EntryGrid.h"
-#include "ReportRunner.h"
-#include "SessionFixture.h"
 #include "SessionState.h"
+#include "WindowFixture.h"
 #include "WindowNavigator.h"
 #include "db/Connection.h"
-#include "db/ServerClock.h"
 #include "frmListPatient.h"
 #include "frmOutRequest.h"
 #include "mdiMain.h"
@@ -32,71 +30,35 @@ private slots:
 
 private:
     frmOutRequest* open(const OutRequestEntryValues& values);
-    void enter(frmOutRequest* form, int row, int column, const QString& text);
     void addProcedure(frmOutRequest* form, int row, const QString& code);
     void supplyDoctor(frmOutRequest* form, const QString& code);
-    QStringList rows(const QString& statement) const;
     QStringList sent(const QString& prefix) const;
 
-    std::unique_ptr<SessionFixture> fixture_;
-    std::unique_ptr<ReportRunner> runner_;
-    std::unique_ptr<mdiMain> window_;
-    std::unique_ptr<WindowNavigator> navigator_;
+    std::unique_ptr<WindowFixture> fixture_;
 };
 
 void OutRequestEntryTest::init()
 {
-    fixture_ = std::make_unique<SessionFixture>();
-    fixture_->scriptLogIn();
-    QVERIFY(fixture_->startUp());
-    const QDateTime fridayMorning({2026, 12, 11}, {10, 30, 15});
-    db::ServerClock::forFolder(fixture_->folder())->setFixed(fridayMorning);
-    fixture_->clock.setFixed(fridayMorning);
-    runner_ = std::make_unique<ReportRunner>(fixture_->prompt, fixture_->dialogs, fixture_->clock);
-    const SessionState& session = *fixture_->session;
-    runner_->setSession(session.connection, session.Company, session.Address1);
-    fixture_->context.setReports(runner_.get());
-    window_ = std::make_unique<mdiMain>(fixture_->context);
-    navigator_ = std::make_unique<WindowNavigator>(fixture_->context, *window_);
-    fixture_->context.setNavigator(navigator_.get());
-    navigator_->bindCommands();
-    window_->show();
-    window_->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    fixture_ = std::make_unique<WindowFixture>();
+    QVERIFY(fixture_->open());
 }
 
 void OutRequestEntryTest::cleanup()
 {
-    navigator_.reset();
-    window_.reset();
-    runner_.reset();
     fixture_.reset();
 }
 
 frmOutRequest* OutRequestEntryTest::open(const OutRequestEntryValues& values)
 {
-    navigator_->openOutRequestEntry(values);
+    fixture_->navigator->openOutRequestEntry(values);
     fixture_->session->connection->trace().clear();
-    return qobject_cast<frmOutRequest*>(navigator_->findChildWindow("frmOutRequest"));
-}
-
-void OutRequestEntryTest::enter(frmOutRequest* form, int row, int column, const QString& text)
-{
-    auto* lines = form->findChild<EntryGrid*>("grdInput");
-    lines->setFocus();
-    lines->setCurrentRow(row);
-    lines->setCurrentCol(column - 1);
-    QTRY_VERIFY(lines->isAncestorOf(QApplication::focusWidget()));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
-    for (const QChar key : text)
-        QTest::keyClick(QApplication::focusWidget(), key.toLatin1());
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    return qobject_cast<frmOutRequest*>(fixture_->navigator->findChildWindow("frmOutRequest"));
 }
 
 void OutRequestEntryTest::addProcedure(frmOutRequest* form, int row, const QString& code)
 {
     form->findChild<EntryGrid*>("grdInput")->setCellText(row, 1, "LR");
-    enter(form, row, 2, code);
+    WindowFixture::enter(form->findChild<EntryGrid*>("grdInput"), row, 2, code);
 }
 
 void OutRequestEntryTest::supplyDoctor(frmOutRequest* form, const QString& code)
@@ -104,19 +66,6 @@ void OutRequestEntryTest::supplyDoctor(frmOutRequest* form, const QString& code)
     auto* doctorId = form->findChild<QLineEdit*>("txtDoctorID");
     doctorId->setText(code);
     QTest::keyClick(doctorId, Qt::Key_Return);
-}
-
-QStringList OutRequestEntryTest::rows(const QString& statement) const
-{
-    QStringList list;
-    auto connection = fixture_->connect();
-    for (db::RowSet rows = connection->open(statement); !rows.eof(); rows.moveNext()) {
-        QStringList fields;
-        for (int i = 0; i < rows.fieldCount(); ++i)
-            fields << rows.field(i).toString();
-        list << fields.join('|');
-    }
-    return list;
 }
 
 QStringList OutRequestEntryTest::sent(const QString& prefix) const
@@ -140,7 +89,7 @@ void OutRequestEntryTest::walkInPaidAtTheCashier()
     QCOMPARE(form->findChild<QLineEdit*>("txtLname")->text(), QString("O'CONNOR"));
     QTRY_COMPARE(QApplication::focusWidget(), form->findChild<QPushButton*>("cmdSavePrint"));
 
-    enter(form, 1, 5, "7");
+    WindowFixture::enter(form->findChild<EntryGrid*>("grdInput"), 1, 5, "7");
     QCOMPARE(lines->cellText(1, 5), QString("1"));
 
     supplyDoctor(form, "0");
@@ -161,8 +110,9 @@ void OutRequestEntryTest::walkInPaidAtTheCashier()
     QCOMPARE(sent("Cardio..sp_updatecash"),
              QStringList({"Cardio..sp_updatecash 'OR0412050','LR15','LR',''",
                           "Cardio..sp_updatecash 'OR0412050','LR11','LR',''"}));
-    QCOMPARE(rows("select Served from Billing..tbCashAssessment where ORNumber = 'OR0412050'"),
-             QStringList({"Y", "Y"}));
+    QCOMPARE(
+        fixture_->rows("select Served from Billing..tbCashAssessment where ORNumber = 'OR0412050'"),
+        QStringList({"Y", "Y"}));
     QVERIFY(sent("Clinical_area..sp_Laser_GetRefNum").isEmpty());
 }
 
@@ -216,7 +166,7 @@ void OutRequestEntryTest::failureOnTheThirdLineLeavesNothing()
     fixture_->alter("CREATE TRIGGER Clinical_Area.third BEFORE INSERT ON tbLaserMaster WHEN "
                     "(SELECT count(*) FROM tbLaserMaster WHERE RefNum = NEW.RefNum) = 2 "
                     "BEGIN SELECT RAISE(ABORT, 'injected'); END");
-    const QStringList counters = rows("select * from Clinical_Area..tbLaserSlip");
+    const QStringList counters = fixture_->rows("select * from Clinical_Area..tbLaserSlip");
     fixture_->prompt.clear();
     form->findChild<QPushButton*>("cmdSave")->click();
 
@@ -224,12 +174,14 @@ void OutRequestEntryTest::failureOnTheThirdLineLeavesNothing()
     QCOMPARE(fixture_->prompt.shown().first().text, QString("Data Not Successfully Saved."));
     QCOMPARE(fixture_->prompt.shown().first().title, QString("Warning"));
     QVERIFY(form);
-    QCOMPARE(rows("select * from Clinical_Area..tbLaserSlip"), counters);
-    QCOMPARE(rows("select count(*) from Clinical_Area..tbLaserMaster where IdNum = 'OP1000009' "
-                  "and TransDate >= '2026-12-11 10:30:15'"),
+    QCOMPARE(fixture_->rows("select * from Clinical_Area..tbLaserSlip"), counters);
+    QCOMPARE(fixture_->rows(
+                 "select count(*) from Clinical_Area..tbLaserMaster where IdNum = 'OP1000009' "
+                 "and TransDate >= '2026-12-11 10:30:15'"),
              QStringList{"0"});
-    QCOMPARE(rows("select count(*) from Billing..tbBillDailyBill where IdNum = 'OP1000009' and "
-                  "TransDate >= '2026-12-11 10:30:15'"),
+    QCOMPARE(fixture_->rows(
+                 "select count(*) from Billing..tbBillDailyBill where IdNum = 'OP1000009' and "
+                 "TransDate >= '2026-12-11 10:30:15'"),
              QStringList{"0"});
 }
 
@@ -241,12 +193,13 @@ void OutRequestEntryTest::exitAsksToSaveChanges()
     QCOMPARE(fixture_->prompt.shown().last().text, QString("Save changes?"));
     QCOMPARE(fixture_->prompt.shown().last().title, QString("Message"));
     QVERIFY(form);
-    QVERIFY(!navigator_->findChildWindow("frmListPatient"));
+    QVERIFY(!fixture_->navigator->findChildWindow("frmListPatient"));
 
     fixture_->prompt.answerNext(QMessageBox::No);
     form->findChild<QPushButton*>("cmdClose")->click();
     QTRY_VERIFY(!form);
-    auto* list = qobject_cast<frmListPatient*>(navigator_->findChildWindow("frmListPatient"));
+    auto* list =
+        qobject_cast<frmListPatient*>(fixture_->navigator->findChildWindow("frmListPatient"));
     QVERIFY(list);
     const auto* type = list->findChild<QComboBox*>("cboPatientType");
     QVERIFY(type && !type->isEnabled());

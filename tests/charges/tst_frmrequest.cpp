@@ -1,11 +1,9 @@
 #include "EntryGrid.h"
 #include "ListingDialog.h"
-#include "ReportRunner.h"
-#include "SessionFixture.h"
 #include "SessionState.h"
+#include "WindowFixture.h"
 #include "WindowNavigator.h"
 #include "db/Connection.h"
-#include "db/ServerClock.h"
 #include "db/Sql.h"
 #include "frmListPatient.h"
 #include "frmReportViewer.h"
@@ -46,65 +44,30 @@ private:
     {
         return form->findChild<T*>(name);
     }
-    // Moves onto a cell from its left as the clerk does, types and presses Enter.
-    void enter(frmRequest* form, int row, int column, const QString& text);
-    void setServerTime(const QDateTime& moment);
-    QStringList rows(const QString& statement) const;
     QStringList shownTexts() const;
 
-    std::unique_ptr<SessionFixture> fixture_;
-    std::unique_ptr<ReportRunner> runner_;
-    std::unique_ptr<mdiMain> window_;
-    std::unique_ptr<WindowNavigator> navigator_;
+    std::unique_ptr<WindowFixture> fixture_;
 };
-
-namespace {
-
-const QDateTime fridayMorning({2026, 12, 11}, {10, 30, 15});
-
-} // namespace
 
 void RequestEntryTest::init()
 {
-    fixture_ = std::make_unique<SessionFixture>();
-    fixture_->scriptLogIn();
-    QVERIFY(fixture_->startUp());
-    setServerTime(fridayMorning);
-    fixture_->clock.setFixed(fridayMorning);
-    runner_ = std::make_unique<ReportRunner>(fixture_->prompt, fixture_->dialogs, fixture_->clock);
-    const SessionState& session = *fixture_->session;
-    runner_->setSession(session.connection, session.Company, session.Address1);
-    fixture_->context.setReports(runner_.get());
-    window_ = std::make_unique<mdiMain>(fixture_->context);
-    navigator_ = std::make_unique<WindowNavigator>(fixture_->context, *window_);
-    fixture_->context.setNavigator(navigator_.get());
-    navigator_->bindCommands();
-    window_->show();
-    window_->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    fixture_ = std::make_unique<WindowFixture>();
+    QVERIFY(fixture_->open());
 }
 
 void RequestEntryTest::cleanup()
 {
-    navigator_.reset();
-    window_.reset();
-    runner_.reset();
     fixture_.reset();
-}
-
-void RequestEntryTest::setServerTime(const QDateTime& moment)
-{
-    db::ServerClock::forFolder(fixture_->folder())->setFixed(moment);
 }
 
 QWidget* RequestEntryTest::childWindow(const QString& name) const
 {
-    return navigator_->findChildWindow(name);
+    return fixture_->navigator->findChildWindow(name);
 }
 
 frmRequest* RequestEntryTest::openFromPatientList(const QString& admission)
 {
-    window_->findChild<QAction*>("mnuInPatientRequest")->trigger();
+    fixture_->window->findChild<QAction*>("mnuInPatientRequest")->trigger();
     auto* list = qobject_cast<frmListPatient*>(childWindow("frmListPatient"));
     if (!list)
         return nullptr;
@@ -117,39 +80,13 @@ frmRequest* RequestEntryTest::openFromPatientList(const QString& admission)
 
 frmRequest* RequestEntryTest::openForNurses(const QString& admission)
 {
-    navigator_->openRequestEntry({admission, false, "I", true});
+    fixture_->navigator->openRequestEntry({admission, false, "I", true});
     return qobject_cast<frmRequest*>(childWindow("frmRequest"));
 }
 
 EntryGrid* RequestEntryTest::grid(frmRequest* form) const
 {
     return form->findChild<EntryGrid*>("grdInput");
-}
-
-void RequestEntryTest::enter(frmRequest* form, int row, int column, const QString& text)
-{
-    EntryGrid* lines = grid(form);
-    lines->setFocus();
-    lines->setCurrentRow(row);
-    lines->setCurrentCol(column - 1);
-    QTRY_VERIFY(lines->isAncestorOf(QApplication::focusWidget()));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
-    for (const QChar key : text)
-        QTest::keyClick(QApplication::focusWidget(), key.toLatin1());
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-}
-
-QStringList RequestEntryTest::rows(const QString& statement) const
-{
-    QStringList list;
-    auto connection = fixture_->connect();
-    for (db::RowSet rows = connection->open(statement); !rows.eof(); rows.moveNext()) {
-        QStringList fields;
-        for (int i = 0; i < rows.fieldCount(); ++i)
-            fields << rows.field(i).toString();
-        list << fields.join('|');
-    }
-    return list;
 }
 
 QStringList RequestEntryTest::shownTexts() const
@@ -176,7 +113,7 @@ void RequestEntryTest::roadOfOneInPatientCharge()
     QVERIFY(!control<QPushButton>(form, "cmdSavePrint")->isEnabled());
 
     lines->setCellText(1, 1, "LR");
-    enter(form, 1, 2, "LR17");
+    WindowFixture::enter(grid(form), 1, 2, "LR17");
     QCOMPARE(lines->cellText(1, 3), QString("A-SCAN BIOMETRY (OU)"));
     QCOMPARE(lines->cellText(1, 6), QString("1500.00"));
     QCOMPARE(lines->cellText(1, 8), QString("LR"));
@@ -184,9 +121,9 @@ void RequestEntryTest::roadOfOneInPatientCharge()
 
     QCOMPARE(lines->rowCount(), 3);
     lines->setCellText(2, 1, "LM");
-    enter(form, 2, 2, "100101");
+    WindowFixture::enter(grid(form), 2, 2, "100101");
     QCOMPARE(lines->cellText(2, 3), QString("TROPICAMIDE 1% EYE DROPS 15ML"));
-    enter(form, 2, 5, "\b2");
+    WindowFixture::enter(grid(form), 2, 5, "\b2");
     QCOMPARE(lines->cellText(2, 7), QString("660.80"));
 
     lines->setCellText(3, 1, "MD");
@@ -197,11 +134,11 @@ void RequestEntryTest::roadOfOneInPatientCharge()
         doctor = static_cast<ListingDialog&>(dialog).chosenCode();
         return int(QDialog::Accepted);
     });
-    enter(form, 3, 2, "ignored");
+    WindowFixture::enter(grid(form), 3, 2, "ignored");
     QVERIFY(!doctor.isEmpty());
     QCOMPARE(lines->cellText(3, 2), doctor);
     QCOMPARE(lines->cellText(3, 8), QString("MD"));
-    enter(form, 3, 6, "500");
+    WindowFixture::enter(grid(form), 3, 6, "500");
     QCOMPARE(lines->cellText(3, 7), QString("500.00"));
     QCOMPARE(control<QLineEdit>(form, "txtGross")->text(), QString("2660.80"));
 
@@ -219,20 +156,26 @@ void RequestEntryTest::roadOfOneInPatientCharge()
     for (const char* printed : {"C240370E", "SMITH, JOHN", "400044", "A-SCAN BIOMETRY (OU)",
                                 "TROPICAMIDE", "2,660.80", "12/11/2026 10:30:15 AM"})
         QVERIFY2(slip.contains(QString::fromUtf8(printed)), printed);
-    QCOMPARE(rows("select ItemID, RevenueID, Amount, Quantity, RequestStatus from "
-                  "Clinical_Area..tbLaserMaster where RefNum = 'C240370E' order by RequestNum"),
+    QCOMPARE(fixture_->rows(
+                 "select ItemID, RevenueID, Amount, Quantity, RequestStatus from "
+                 "Clinical_Area..tbLaserMaster where RefNum = 'C240370E' order by RequestNum"),
              QStringList({"LR17|LR|1500|1|X", "100101|LM|660.8|2|X", doctor + "|MD|500|1|X"}));
-    QCOMPARE(rows("select ItemID, ChargeType from Billing..tbBillDailyBill where RefNum = "
-                  "'C240370E' order by BillID"),
-             QStringList({"LR17|D", doctor + "|P"}));
-    QCOMPARE(rows("select count(*) from Station..tbNurseLogBook where ReferenceNum = 'C240370E'"),
-             QStringList{"2"});
-    QCOMPARE(rows("select Quantity, StoreID from Build_File..tbInvStockCard where RefNum = "
-                  "'C240370E'"),
-             QStringList{"2|PH"});
     QCOMPARE(
-        rows("select Code, Examination, Quantity, Amount from Clinical_Area..tbLaserChargeSlip "
-             "order by LineID")
+        fixture_->rows("select ItemID, ChargeType from Billing..tbBillDailyBill where RefNum = "
+                       "'C240370E' order by BillID"),
+        QStringList({"LR17|D", doctor + "|P"}));
+    QCOMPARE(fixture_->rows(
+                 "select count(*) from Station..tbNurseLogBook where ReferenceNum = 'C240370E'"),
+             QStringList{"2"});
+    QCOMPARE(
+        fixture_->rows("select Quantity, StoreID from Build_File..tbInvStockCard where RefNum = "
+                       "'C240370E'"),
+        QStringList{"2|PH"});
+    QCOMPARE(
+        fixture_
+            ->rows(
+                "select Code, Examination, Quantity, Amount from Clinical_Area..tbLaserChargeSlip "
+                "order by LineID")
             .size(),
         3);
     const QString trail = fixture_->logRows().last();
@@ -255,7 +198,7 @@ void RequestEntryTest::holidayAtOpening()
 {
     QFETCH(QDateTime, serverTime);
     QFETCH(bool, holiday);
-    setServerTime(serverTime);
+    fixture_->setServerTime(serverTime);
     frmRequest* form = openFromPatientList("400044");
     QVERIFY(form);
     QCOMPARE(control<QCheckBox>(form, "chkHoliday")->isChecked(), holiday);
@@ -268,10 +211,10 @@ void RequestEntryTest::markUpKeepsTypedQuantities()
     frmRequest* form = openFromPatientList("400044");
     EntryGrid* lines = grid(form);
     lines->setCellText(1, 1, "LR");
-    enter(form, 1, 2, "LR17");
+    WindowFixture::enter(grid(form), 1, 2, "LR17");
     lines->setCellText(2, 1, "LR");
-    enter(form, 2, 2, "LR21");
-    enter(form, 2, 5, "\b3");
+    WindowFixture::enter(grid(form), 2, 2, "LR21");
+    WindowFixture::enter(grid(form), 2, 5, "\b3");
     QCOMPARE(lines->cellText(2, 7), QString("900.00"));
 
     auto* holiday = control<QCheckBox>(form, "chkHoliday");
@@ -295,7 +238,7 @@ void RequestEntryTest::requestingDoctorIsRequired()
 {
     frmRequest* form = openFromPatientList("400044");
     grid(form)->setCellText(1, 1, "LR");
-    enter(form, 1, 2, "LR17");
+    WindowFixture::enter(grid(form), 1, 2, "LR17");
     control<QLineEdit>(form, "txtDoctorID")->clear();
     fixture_->prompt.clear();
     fixture_->session->connection->trace().clear();
@@ -309,29 +252,30 @@ void RequestEntryTest::failedSaveLeavesNothingAndKeepsTheForm()
 {
     QPointer<frmRequest> form = openFromPatientList("400044");
     grid(form)->setCellText(1, 1, "LR");
-    enter(form, 1, 2, "LR17");
+    WindowFixture::enter(grid(form), 1, 2, "LR17");
     fixture_->alter("CREATE TRIGGER Billing.fail BEFORE INSERT ON tbBillDailyBill "
                     "BEGIN SELECT RAISE(ABORT, 'injected'); END");
-    const QStringList before = rows("select * from Clinical_Area..tbLaserSlip");
+    const QStringList before = fixture_->rows("select * from Clinical_Area..tbLaserSlip");
     fixture_->prompt.clear();
     control<QPushButton>(form, "cmdSave")->click();
 
     QCOMPARE(shownTexts(), QStringList{"Warning: Data Not Successfully Saved."});
     QVERIFY(form);
     QVERIFY(control<QPushButton>(form, "cmdSave")->isEnabled());
-    QCOMPARE(rows("select * from Clinical_Area..tbLaserSlip"), before);
-    QCOMPARE(rows("select count(*) from Clinical_Area..tbLaserMaster where IdNum = '400044' and "
-                  "TransDate >= '2026-12-11 10:30:15'"),
+    QCOMPARE(fixture_->rows("select * from Clinical_Area..tbLaserSlip"), before);
+    QCOMPARE(fixture_->rows(
+                 "select count(*) from Clinical_Area..tbLaserMaster where IdNum = '400044' and "
+                 "TransDate >= '2026-12-11 10:30:15'"),
              QStringList{"0"});
     QCOMPARE(QApplication::overrideCursor(), nullptr);
 }
 
 void RequestEntryTest::nurseCommunicationLoadsTheRequestedExams()
 {
-    const QStringList pending =
-        rows("select c.IdNum, count(*) from Station..tbNurseCommunicationFile c join "
-             "Patient_Data..tbPatient p on p.IdNum = c.IdNum where c.RecordStatus is null and "
-             "c.RevenueID = 'LR' and c.Stat = 'N' and p.DcrDate is null group by c.IdNum");
+    const QStringList pending = fixture_->rows(
+        "select c.IdNum, count(*) from Station..tbNurseCommunicationFile c join "
+        "Patient_Data..tbPatient p on p.IdNum = c.IdNum where c.RecordStatus is null and "
+        "c.RevenueID = 'LR' and c.Stat = 'N' and p.DcrDate is null group by c.IdNum");
     QVERIFY(!pending.isEmpty());
     const QString admission = pending.first().section('|', 0, 0);
     const int exams = pending.first().section('|', 1, 1).toInt();

@@ -30,7 +30,6 @@ private slots:
 private:
     RequestDraft draft(ChargeLines lines) const;
     QString scalar(const QString& statement) const;
-    QStringList rows(const QString& statement) const;
     QStringList saveStatements() const;
     QString snapshot() const;
 
@@ -87,19 +86,6 @@ QString RequestSaveTest::scalar(const QString& statement) const
     return fixture_->connect()->open(statement).field(0).toString();
 }
 
-QStringList RequestSaveTest::rows(const QString& statement) const
-{
-    QStringList list;
-    auto connection = fixture_->connect();
-    for (db::RowSet rows = connection->open(statement); !rows.eof(); rows.moveNext()) {
-        QStringList fields;
-        for (int i = 0; i < rows.fieldCount(); ++i)
-            fields << rows.field(i).toString();
-        list << fields.join('|');
-    }
-    return list;
-}
-
 // The statements of the save itself, without the item listing the form type look-up reads.
 QStringList RequestSaveTest::saveStatements() const
 {
@@ -115,7 +101,7 @@ QStringList RequestSaveTest::saveStatements() const
 QString RequestSaveTest::snapshot() const
 {
     return QStringList{
-        rows("select * from Clinical_Area..tbLaserSlip").join(';'),
+        fixture_->rows("select * from Clinical_Area..tbLaserSlip").join(';'),
         scalar("select count(*) from Clinical_Area..tbLaserMaster"),
         scalar("select count(*) from Station..tbNurseLogBook"),
         scalar("select count(*) from Station..tbNurseLogBook where RecordStatus = 'X'"),
@@ -172,21 +158,23 @@ void RequestSaveTest::mixedSaveWritesOneChargeUnderOneReference()
                  "COMMIT",
              }));
 
-    QCOMPARE(rows("select RequestNum, ItemID, RevenueID, Amount, Quantity, NurseRequestNum, "
-                  "FormType, RequestStatus from Clinical_Area..tbLaserMaster "
-                  "where RefNum = 'C240370E' order by RequestNum"),
-             QStringList({"1000599|LR17|LR|1500|1|1000599||X", "1000600|LR03|LR|2200|1|1000600|A|X",
-                          "1000601|100101|LM|660.8|2||A|X"}));
-    QCOMPARE(rows("select ChargeSlip, RequestNum from Clinical_Area..tbLaserSlip"),
+    QCOMPARE(
+        fixture_->rows("select RequestNum, ItemID, RevenueID, Amount, Quantity, NurseRequestNum, "
+                       "FormType, RequestStatus from Clinical_Area..tbLaserMaster "
+                       "where RefNum = 'C240370E' order by RequestNum"),
+        QStringList({"1000599|LR17|LR|1500|1|1000599||X", "1000600|LR03|LR|2200|1|1000600|A|X",
+                     "1000601|100101|LM|660.8|2||A|X"}));
+    QCOMPARE(fixture_->rows("select ChargeSlip, RequestNum from Clinical_Area..tbLaserSlip"),
              QStringList{"240371|1000602"});
-    QCOMPARE(rows("select ItemID, RecordStatus from Station..tbNurseLogBook "
-                  "where ReferenceNum = 'C240370E' order by ItemID"),
+    QCOMPARE(fixture_->rows("select ItemID, RecordStatus from Station..tbNurseLogBook "
+                            "where ReferenceNum = 'C240370E' order by ItemID"),
              QStringList({"LR03|X", "LR17|X"}));
-    QCOMPARE(rows("select ItemID, Amount, ChargeType from Billing..tbBillDailyBill "
-                  "where RefNum = 'C240370E' order by ItemID"),
+    QCOMPARE(fixture_->rows("select ItemID, Amount, ChargeType from Billing..tbBillDailyBill "
+                            "where RefNum = 'C240370E' order by ItemID"),
              QStringList({"LR03|2200|D", "LR17|1500|D"}));
-    QCOMPARE(rows("select ItemID, Quantity, Amount, StoreID, ChargeStoreID, LocationID, RevenueID, "
-                  "RequestNum from Build_File..tbInvStockCard where RefNum = 'C240370E'"),
+    QCOMPARE(fixture_->rows(
+                 "select ItemID, Quantity, Amount, StoreID, ChargeStoreID, LocationID, RevenueID, "
+                 "RequestNum from Build_File..tbInvStockCard where RefNum = 'C240370E'"),
              QStringList{"100101|2|660.8|PH|PH|161|LR|1000601"});
     QCOMPARE(scalar("select OnHand from Build_File..tbInvent where ItemID = '100101' "
                     "and LocationID = '161'"),
@@ -195,10 +183,10 @@ void RequestSaveTest::mixedSaveWritesOneChargeUnderOneReference()
 
 void RequestSaveTest::nurseCommunicationClosesTheWardsRecords()
 {
-    const QStringList pending =
-        rows("select c.IdNum, h.HospNum, c.ItemID, c.RequestNum from "
-             "Station..tbNurseCommunicationFile c join Patient_Data..tbPatient h on h.IdNum = "
-             "c.IdNum where c.RecordStatus is null and c.PatientType = 'I'");
+    const QStringList pending = fixture_->rows(
+        "select c.IdNum, h.HospNum, c.ItemID, c.RequestNum from "
+        "Station..tbNurseCommunicationFile c join Patient_Data..tbPatient h on h.IdNum = "
+        "c.IdNum where c.RecordStatus is null and c.PatientType = 'I'");
     QVERIFY(!pending.isEmpty());
     const QStringList request = pending.first().split('|');
     RequestDraft nurse = draft({line(1, "LR", request[2], "EXAM", "1", "300.00", "LR")});
@@ -211,11 +199,12 @@ void RequestSaveTest::nurseCommunicationClosesTheWardsRecords()
 
     const QString where = " where RequestNum = '" + request[3] + "'";
     QCOMPARE(
-        rows("select ReferenceNum, RecordStatus from Station..tbNurseCommunicationFile" + where),
+        fixture_->rows("select ReferenceNum, RecordStatus from Station..tbNurseCommunicationFile" +
+                       where),
         QStringList{refNum + "|X"});
-    QCOMPARE(rows("select ReferenceNum, RecordStatus, ProcessBy, ProcessDate from "
-                  "Station..tbNurseLogBook" +
-                  where),
+    QCOMPARE(fixture_->rows("select ReferenceNum, RecordStatus, ProcessBy, ProcessDate from "
+                            "Station..tbNurseLogBook" +
+                            where),
              QStringList{refNum + "|X|1001|12/11/2026 10:30:15 AM"});
     QCOMPARE(scalar("select NurseRequestNum from Clinical_Area..tbLaserMaster where RefNum = '" +
                     refNum + "'"),
@@ -231,11 +220,13 @@ void RequestSaveTest::doctorWithoutCodeTravelsByName()
     byName.doctorId = " 0 ";
     byName.doctor = "DR. O'NEIL";
     const QString refNum = RequestSave(fixture_->context).save(byName);
-    QCOMPARE(rows("select DoctorID, DoctorName from Clinical_Area..tbLaserMaster where RefNum = '" +
-                  refNum + "'"),
+    QCOMPARE(fixture_->rows(
+                 "select DoctorID, DoctorName from Clinical_Area..tbLaserMaster where RefNum = '" +
+                 refNum + "'"),
              QStringList{"0|DR. O'NEIL"});
-    QCOMPARE(rows("select DoctorID, DoctorName from Billing..tbBillDailyBill where RefNum = '" +
-                  refNum + "'"),
+    QCOMPARE(fixture_->rows(
+                 "select DoctorID, DoctorName from Billing..tbBillDailyBill where RefNum = '" +
+                 refNum + "'"),
              QStringList{"0|DR. O'NEIL"});
 }
 
@@ -252,8 +243,8 @@ void RequestSaveTest::lineWithoutKnownDepartmentOnlyTakesARequestNumber()
 {
     RequestSave(fixture_->context)
         .save(draft({line(1, "", "LR17", "A-SCAN", "1", "1500", "LR"), visualField}));
-    QCOMPARE(rows("select RequestNum, ItemID from Clinical_Area..tbLaserMaster "
-                  "where RefNum = 'C240370E'"),
+    QCOMPARE(fixture_->rows("select RequestNum, ItemID from Clinical_Area..tbLaserMaster "
+                            "where RefNum = 'C240370E'"),
              QStringList{"1000600|LR03"});
 }
 

@@ -59,6 +59,19 @@ std::unique_ptr<db::Connection> SessionFixture::connect() const
     return db::Connection::connect(db::Connection::embeddedConnectionString(folder()));
 }
 
+QStringList SessionFixture::rows(const QString& statement) const
+{
+    QStringList list;
+    auto connection = connect();
+    for (db::RowSet rows = connection->open(statement); !rows.eof(); rows.moveNext()) {
+        QStringList fields;
+        for (int i = 0; i < rows.fieldCount(); ++i)
+            fields << rows.field(i).toString();
+        list << fields.join('|');
+    }
+    return list;
+}
+
 void SessionFixture::alter(const QString& sqliteSql) const
 {
     auto connection = connect();

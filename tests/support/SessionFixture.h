@@ -24,6 +24,8 @@ public:
     bool startUp();
     // A separate connection for checking what the program wrote, or breaking the hospital.
     std::unique_ptr<db::Connection> connect() const;
+    // The rows a statement returns, read on a separate connection, fields joined by "|".
+    QStringList rows(const QString& statement) const;
     // Runs plain SQLite SQL on the hospital, to break it the way a test needs.
     void alter(const QString& sqliteSql) const;
     // The user log rows written since the fixture began, as "EmployeeID|Remarks|open or closed".
