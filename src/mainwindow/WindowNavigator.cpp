@@ -2,6 +2,8 @@
 
 #include "CensusReports.h"
 #include "clsFunction.h"
+#include "frmChargesSequence.h"
+#include "frmDefaultMarkUp.h"
 #include "frmListCashComm.h"
 #include "frmListPatient.h"
 #include "frmListPrevPatients.h"
@@ -45,6 +47,10 @@ void WindowNavigator::bindCommands()
     window_.setOpener(Command::InPatientRequestEntry,
                       [this] { openPatientList(frmListPatient::InPatient, false, false); });
     window_.setOpener(Command::CashEntry, [this] { openCashLinks(); });
+    window_.setOpener(Command::ChargeSlipNumberEntry, [this] {
+        frmChargesSequence::open(context_, *this, QStringLiteral("Save"));
+    });
+    window_.setOpener(Command::DefaultMarkUp, [this] { frmDefaultMarkUp::open(*this); });
 }
 
 // A window that offers Form_Activate repeats its work whenever the user comes back to it from
