@@ -4,15 +4,17 @@
 #include <map>
 #include <string>
 
-// The console report, keeping each benchmark's real time per iteration (the median where
-// repetitions are aggregated) so that ratios can be printed after the run.
+// The console report, keeping each benchmark's real and CPU time per iteration (the median
+// where repetitions are aggregated) so that ratios can be printed after the run.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override
     {
         for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration || run.aggregate_name == "median")
+            if (run.run_type == Run::RT_Iteration || run.aggregate_name == "median") {
                 seconds_[run.run_name.function_name] = run.GetAdjustedRealTime() * 1e-9;
+                cpuSeconds_[run.run_name.function_name] = run.GetAdjustedCPUTime() * 1e-9;
+            }
         ConsoleReporter::ReportRuns(runs);
     }
 
@@ -22,6 +24,13 @@ public:
         return seconds(measured) / seconds(yardstick);
     }
 
+    // Leaves out the waits on the disk, which dominate a commit's real time.
+    double cpuRatio(const std::string& measured, const std::string& yardstick) const
+    {
+        return cpuSeconds_.at(measured) / cpuSeconds_.at(yardstick);
+    }
+
 private:
     std::map<std::string, double> seconds_;
+    std::map<std::string, double> cpuSeconds_;
 };
