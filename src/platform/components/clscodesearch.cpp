@@ -62,18 +62,33 @@ bool clscodesearch::SearchListing(QString& searchText, int kind)
                                      "Build_File..tbCoCivilStatus order by CivilStatus"),
                       QStringLiteral("Civil Status"), civilStatus_);
     case ItemListing:
-        return search(searchText, itemStatement(), QStringLiteral("Items"), item_);
+        return findItem(searchText) ||
+               search(searchText, itemStatement(), QStringLiteral("Items"), item_);
     default:
         cancelled_ = true;
         return false;
     }
 }
 
-QString clscodesearch::itemStatement() const
+QString clscodesearch::itemStatement(const QString& narrowing) const
 {
     return QStringLiteral("Select * from Build_File..tbcoOtherRevenue where OtherSectionID = ") +
-           db::Sql::quote(otherSectionId_) +
-           QStringLiteral(" and Active = 'Y' order by OtherRevenue");
+           db::Sql::quote(otherSectionId_) + QStringLiteral(" and Active = 'Y'") + narrowing +
+           QStringLiteral(" order by OtherRevenue");
+}
+
+// A code typed in full is read alone; the whole section is read only to match or list.
+bool clscodesearch::findItem(QString& code)
+{
+    if (code.trimmed().isEmpty())
+        return false;
+    const QList<codesearch::OtherRevenueRecord> found = load<codesearch::OtherRevenueRecord>(
+        itemStatement(QStringLiteral(" and OtherRevenueID = ") + db::Sql::quote(code.trimmed())));
+    if (found.size() != 1)
+        return false;
+    item_ = found.first();
+    code = item_.ResultCode();
+    return true;
 }
 
 template <typename Record>

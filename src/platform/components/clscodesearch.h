@@ -73,7 +73,8 @@ private:
     template <typename Record> QList<Record> load(const QString& statement) const;
     int choose(const QList<ListingEntry>& entries, const QString& text, const QString& title);
     int pickFromList(const QList<ListingEntry>& entries, const QString& text, const QString& title);
-    QString itemStatement() const;
+    QString itemStatement(const QString& narrowing = {}) const;
+    bool findItem(QString& code);
 
     Dialogs& dialogs_;
     QString mtsServer_;

@@ -107,6 +107,15 @@ Connection::~Connection()
     QSqlDatabase::removeDatabase(name);
 }
 
+// INSERT, UPDATE or DELETE: a statement that returns no rows to read later.
+bool Connection::changesRows(const QString& sql)
+{
+    const QString first = sql.trimmed().section(QLatin1Char(' '), 0, 0);
+    return first.compare(QLatin1String("INSERT"), Qt::CaseInsensitive) == 0 ||
+           first.compare(QLatin1String("UPDATE"), Qt::CaseInsensitive) == 0 ||
+           first.compare(QLatin1String("DELETE"), Qt::CaseInsensitive) == 0;
+}
+
 std::shared_ptr<QSqlQuery> Connection::prepare(const QString& sql, const QString& statement,
                                                bool reuse)
 {
@@ -144,10 +153,12 @@ std::shared_ptr<QSqlQuery> Connection::send(const Step& step, const QString& sta
 
 RowSet Connection::runSteps(const Plan& plan, const QString& statement, Cursor cursor)
 {
-    // A client cursor reads every row at once, so its prepared statement is free again after.
-    const bool reuse = cursor == Cursor::Client || plan.steps.size() > 1;
+    // A client cursor reads every row at once, and a change returns none, so their prepared
+    // statements are free again after; a server cursor keeps its own while rows are read.
+    const bool reuseAll = cursor == Cursor::Client || plan.steps.size() > 1;
     RowSet result;
     for (const Step& step : plan.steps) {
+        const bool reuse = reuseAll || changesRows(step.sql);
         std::shared_ptr<QSqlQuery> query = send(step, statement, reuse);
         if (query->isSelect())
             result = reuse ? RowSet::fromQuery(*query, statement, *dialect_)

@@ -50,6 +50,7 @@ private:
                std::unique_ptr<Dialect> dialect);
     static std::unique_ptr<Connection> connectEmbedded(const QString& connectionString,
                                                        const QString& folder, bool throughOdbc);
+    static bool changesRows(const QString& sql);
     std::shared_ptr<QSqlQuery> prepare(const QString& sql, const QString& statement, bool reuse);
     std::shared_ptr<QSqlQuery> send(const Step& step, const QString& statement, bool reuse);
     RowSet runSteps(const Plan& plan, const QString& statement, Cursor cursor);

@@ -11,6 +11,18 @@ namespace db::tsql {
 
 namespace {
 
+// Renders the statement with "?" for each parameter and lists the parameters in that order.
+QString withPlaceholders(Tokens tokens, QStringList& variables)
+{
+    for (Token& token : tokens) {
+        if (token.kind != Token::Kind::Variable)
+            continue;
+        variables.append(token.text.toLower());
+        token = {Token::Kind::Symbol, QStringLiteral("?"), QStringLiteral("?")};
+    }
+    return render(tokens);
+}
+
 const QString defaultDatabase = QStringLiteral("clinical_area");
 
 QString key(const QString& database, const QString& name)
@@ -136,7 +148,14 @@ std::shared_ptr<Procedure> ProcedureLibrary::load(const QString& path, const QSt
         else if (header.startsWith(QLatin1String("updates:")))
             procedure->baseTable = header.mid(8).trimmed();
     }
-    procedure->statements = splitStatements(tokenize(text));
+    for (Tokens& tokens : splitStatements(tokenize(text))) {
+        ProcedureStatement next;
+        Translator::withClockLiterals(tokens, QDateTime::currentDateTime(), path, &next.readsClock);
+        if (!next.readsClock)
+            next.sql = withPlaceholders(tokens, next.variables);
+        next.tokens = std::move(tokens);
+        procedure->statements.append(std::move(next));
+    }
     return procedure;
 }
 
@@ -161,24 +180,25 @@ QList<BoundStatement> ProcedureLibrary::bind(const Procedure& procedure, const P
         values.insert(p.name.toLower(), converted(argument, p.type, statement));
     }
     QList<BoundStatement> bound;
-    for (const Tokens& tokens : procedure.statements) {
+    for (const ProcedureStatement& body : procedure.statements) {
+        QStringList variables;
         bool readsClock = false;
-        Tokens out = Translator::withClockLiterals(tokens, serverNow, statement, &readsClock);
-        BoundStatement next;
-        for (Token& token : out) {
-            if (token.kind != Token::Kind::Variable)
-                continue;
-            const auto value = values.constFind(token.text.toLower());
+        const QString sql =
+            body.readsClock ? withPlaceholders(Translator::withClockLiterals(
+                                                   body.tokens, serverNow, statement, &readsClock),
+                                               variables)
+                            : body.sql;
+        BoundStatement next{sql, {}};
+        for (const QString& variable : body.readsClock ? variables : body.variables) {
+            const auto value = values.constFind(variable);
             if (value == values.constEnd())
                 throw Error(
                     QStringLiteral("Must declare the scalar variable \"%1\" in procedure %2.")
-                        .arg(token.text, procedure.name),
+                        .arg(variable, procedure.name),
                     statement);
             next.values.append(*value);
-            token = {Token::Kind::Symbol, QStringLiteral("?"), QStringLiteral("?")};
         }
-        next.sql = render(out);
-        bound.append(next);
+        bound.append(std::move(next));
     }
     return bound;
 }

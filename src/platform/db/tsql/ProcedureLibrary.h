@@ -14,12 +14,21 @@ struct ProcedureParameter {
     QVariant defaultValue;
 };
 
+// A statement of a procedure's body, rendered once with "?" for its parameters; one that reads
+// the server's clock is rendered again for every call.
+struct ProcedureStatement {
+    Tokens tokens;
+    bool readsClock = false;
+    QString sql;
+    QStringList variables; // the parameter of each "?" in order, lower case
+};
+
 struct Procedure {
     QString database;
     QString name;
     QList<ProcedureParameter> parameters;
     QString baseTable; // the table whose rows a caller may update, "Database.table"
-    QList<Tokens> statements;
+    QList<ProcedureStatement> statements;
 };
 
 struct BoundStatement {
