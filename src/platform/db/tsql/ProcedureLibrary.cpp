@@ -11,6 +11,18 @@ namespace db::tsql {
 
 namespace {
 
+// The parameters that stand for the server's clock in a procedure's statements; "@@" keeps them
+// apart from any parameter a procedure declares.
+constexpr char clockDateTime[] = "@@server_now";
+constexpr char clockTime[] = "@@server_time";
+
+Token clockParameter(Translator::ClockRead read)
+{
+    const QString name =
+        QLatin1String(read == Translator::ClockRead::DateTime ? clockDateTime : clockTime);
+    return {Token::Kind::Variable, name, name};
+}
+
 // Renders the statement with "?" for each parameter and lists the parameters in that order.
 QString withPlaceholders(Tokens tokens, QStringList& variables)
 {
@@ -148,12 +160,11 @@ std::shared_ptr<Procedure> ProcedureLibrary::load(const QString& path, const QSt
         else if (header.startsWith(QLatin1String("updates:")))
             procedure->baseTable = header.mid(8).trimmed();
     }
-    for (Tokens& tokens : splitStatements(tokenize(text))) {
+    for (const Tokens& tokens : splitStatements(tokenize(text))) {
+        bool readsClock = false;
         ProcedureStatement next;
-        Translator::withClockLiterals(tokens, QDateTime::currentDateTime(), path, &next.readsClock);
-        if (!next.readsClock)
-            next.sql = withPlaceholders(tokens, next.variables);
-        next.tokens = std::move(tokens);
+        next.sql = withPlaceholders(
+            Translator::replacingClock(tokens, clockParameter, path, &readsClock), next.variables);
         procedure->statements.append(std::move(next));
     }
     return procedure;
@@ -179,17 +190,12 @@ QList<BoundStatement> ProcedureLibrary::bind(const Procedure& procedure, const P
         const QVariant argument = i < call.arguments.size() ? call.arguments[i] : p.defaultValue;
         values.insert(p.name.toLower(), converted(argument, p.type, statement));
     }
+    values.insert(QLatin1String(clockDateTime), Sql::storedDateTime(serverNow));
+    values.insert(QLatin1String(clockTime), Sql::time24(serverNow));
     QList<BoundStatement> bound;
     for (const ProcedureStatement& body : procedure.statements) {
-        QStringList variables;
-        bool readsClock = false;
-        const QString sql =
-            body.readsClock ? withPlaceholders(Translator::withClockLiterals(
-                                                   body.tokens, serverNow, statement, &readsClock),
-                                               variables)
-                            : body.sql;
-        BoundStatement next{sql, {}};
-        for (const QString& variable : body.readsClock ? variables : body.variables) {
+        BoundStatement next{body.sql, {}};
+        for (const QString& variable : body.variables) {
             const auto value = values.constFind(variable);
             if (value == values.constEnd())
                 throw Error(

@@ -14,13 +14,11 @@ struct ProcedureParameter {
     QVariant defaultValue;
 };
 
-// A statement of a procedure's body, rendered once with "?" for its parameters; one that reads
-// the server's clock is rendered again for every call.
+// A statement of a procedure's body, rendered once with "?" for its parameters and for its
+// reads of the server's clock, so that every call sends the same text.
 struct ProcedureStatement {
-    Tokens tokens;
-    bool readsClock = false;
     QString sql;
-    QStringList variables; // the parameter of each "?" in order, lower case
+    QStringList variables; // what each "?" stands for, in order, lower case
 };
 
 struct Procedure {

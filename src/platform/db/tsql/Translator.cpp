@@ -435,6 +435,19 @@ Translation translateSql(Tokens tokens, const QString& statement, const QDateTim
 Tokens Translator::withClockLiterals(const Tokens& tokens, const QDateTime& serverNow,
                                      const QString& statement, bool* readsClock)
 {
+    return replacingClock(
+        tokens,
+        [&serverNow](ClockRead read) {
+            return stringLiteral(read == ClockRead::DateTime ? Sql::storedDateTime(serverNow)
+                                                             : Sql::time24(serverNow));
+        },
+        statement, readsClock);
+}
+
+Tokens Translator::replacingClock(const Tokens& tokens,
+                                  const std::function<Token(ClockRead)>& replacement,
+                                  const QString& statement, bool* readsClock)
+{
     Tokens out;
     out.reserve(tokens.size());
     for (qsizetype i = 0; i < tokens.size(); ++i) {
@@ -448,7 +461,7 @@ Tokens Translator::withClockLiterals(const Tokens& tokens, const QDateTime& serv
                 groupSource(tokens, open, &close);
             if (call && close != significant(tokens, open + 1))
                 unsupported(QStringLiteral("getdate with arguments"), statement);
-            out.append(stringLiteral(Sql::storedDateTime(serverNow)));
+            out.append(replacement(ClockRead::DateTime));
             *readsClock = true;
             i = call ? close : i;
         } else if (call && token.isWord("convert")) {
@@ -460,7 +473,7 @@ Tokens Translator::withClockLiterals(const Tokens& tokens, const QDateTime& serv
                                                   QStringLiteral("(varchar(8),getdate(),108)")};
             if (!timeForms.contains(compact, Qt::CaseInsensitive))
                 unsupported(token.text + source, statement);
-            out.append(stringLiteral(Sql::time24(serverNow)));
+            out.append(replacement(ClockRead::Time));
             *readsClock = true;
             i = close;
         } else {

@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QVariantList>
+#include <functional>
 
 namespace db::tsql {
 
@@ -33,8 +34,15 @@ public:
     static Translation translate(const QString& statement, const QDateTime& serverNow,
                                  bool updatable);
 
-    // Replaces getdate() (and its 108-style time conversion) by literals; used for procedure
-    // bodies too. Sets readsClock when it did.
+    // The two ways a statement reads the server's clock: getdate() and its 108-style time.
+    enum class ClockRead { DateTime, Time };
+
+    // Replaces every read of the clock by what `replacement` gives for it; sets readsClock when
+    // there was one.
+    static Tokens replacingClock(const Tokens& tokens,
+                                 const std::function<Token(ClockRead)>& replacement,
+                                 const QString& statement, bool* readsClock);
+    // Replaces the reads of the clock by literals of the server time.
     static Tokens withClockLiterals(const Tokens& tokens, const QDateTime& serverNow,
                                     const QString& statement, bool* readsClock);
 };
