@@ -32,6 +32,7 @@ private slots:
     void markUpKeepsTypedQuantities();
     void requestingDoctorIsRequired();
     void failedSaveLeavesNothingAndKeepsTheForm();
+    void secondClickChargesNothingMore();
     void nurseCommunicationLoadsTheRequestedExams();
     void exitReturnsToThePatientList();
 
@@ -268,6 +269,24 @@ void RequestEntryTest::failedSaveLeavesNothingAndKeepsTheForm()
                  "TransDate >= '2026-12-11 10:30:15'"),
              QStringList{"0"});
     QCOMPARE(QApplication::overrideCursor(), nullptr);
+}
+
+void RequestEntryTest::secondClickChargesNothingMore()
+{
+    frmRequest* form = openFromPatientList("400044");
+    grid(form)->setCellText(1, 1, "LR");
+    WindowFixture::enter(grid(form), 1, 2, "LR17");
+    auto* save = control<QPushButton>(form, "cmdSave");
+    auto* savePrint = control<QPushButton>(form, "cmdSavePrint");
+    save->click();
+    save->click();
+    savePrint->click();
+    QTest::keyClick(save, Qt::Key_Return);
+    QCOMPARE(fixture_->rows("select ChargeSlip from Clinical_Area..tbLaserSlip"),
+             QStringList{"240371"});
+    QCOMPARE(fixture_->rows("select count(*) from Clinical_Area..tbLaserMaster where RefNum "
+                            "like 'C24037%E' and IdNum = '400044'"),
+             QStringList{"1"});
 }
 
 void RequestEntryTest::nurseCommunicationLoadsTheRequestedExams()
