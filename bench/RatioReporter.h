@@ -34,3 +34,13 @@ private:
     std::map<std::string, double> seconds_;
     std::map<std::string, double> cpuSeconds_;
 };
+
+// Runs the benchmarks the command line selects; true when it selected none, that is all of them
+// ran and the summary may follow. Benchmark flags leave argv when read.
+inline bool runAllBenchmarks(int& argc, char** argv, RatioReporter& reporter)
+{
+    const bool selected = argc > 1;
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    return !selected;
+}

@@ -465,12 +465,8 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    // Benchmark flags leave argv when read; a selection gets no summary.
-    const bool selected = argc > 1;
-    benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    if (!selected) {
+    if (runAllBenchmarks(argc, argv, reporter)) {
         const double lines = static_cast<double>(draft().lines.size());
         std::cout << "\nratio gateway/raw, 50-line request save: "
                   << reporter.ratio("Gateway_SaveRequest", "Raw_SaveRequest") << " (goal <= 1.5)\n"

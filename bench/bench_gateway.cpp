@@ -153,12 +153,8 @@ BENCHMARK(Gateway_LastNameSearchOnBenchHospital)->Repetitions(15)->ReportAggrega
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    // Benchmark flags leave argv when read; a selection gets no summary.
-    const bool selected = argc > 1;
-    benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    if (selected)
+    if (!runAllBenchmarks(argc, argv, reporter))
         return 0;
     std::cout << "\nratio gateway/raw, one-row SELECT:        "
               << reporter.ratio("Gateway_OneRowSelect", "Raw_OneRowSelect") << " (goal <= 1.5)\n"

@@ -55,12 +55,8 @@ BENCHMARK(PatientList_InPatientLastName)->Repetitions(15)->ReportAggregatesOnly(
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    // Benchmark flags leave argv when read; a selection gets no summary.
-    const bool selected = argc > 1;
-    benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    if (selected)
+    if (!runAllBenchmarks(argc, argv, reporter))
         return 0;
     std::cout << "\nout-patient last-name search to a filled grid: "
               << reporter.seconds("PatientList_OutPatientLastName") * 1e3
