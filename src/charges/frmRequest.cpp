@@ -71,7 +71,6 @@ void frmRequest::fillAdmission()
     RequestDoctorCode = admission.AttendingDoctor1().Code();
     txtDoctorID->setText(RequestDoctorCode);
     txtDoctor->setText(admission.AttendingDoctor1().CompleteName());
-    account_ = admission.Account().AccountNumber();
     company_ = admission.Account().Company();
     txtWeight->setText(admission.History().Weight());
     txtHeight->setText(admission.History().Height());

@@ -37,7 +37,6 @@ private:
 
     QString patIdNum_;
     QString patientType_ = QStringLiteral("I");
-    QString account_;
     QString company_;
     QString roomClass_;
 };
