@@ -255,15 +255,10 @@ void RequestForm::loadCashTransaction(const QString& orNum)
         grdInput->setCellText(row, 8, QStringLiteral("LR"));
         total += exams.field(QStringLiteral("Amount")).toDouble();
     }
-    writeGross(Sql::groupedTwoDecimalsNoLeadingZero(total));
+    txtGross->setText(Sql::groupedTwoDecimalsNoLeadingZero(total));
     txtAmount->setText(txtGross->text());
     cmdSave->setEnabled(true);
     cmdSavePrint->setEnabled(true);
-}
-
-void RequestForm::writeGross(const QString& gross)
-{
-    txtGross->setText(gross);
 }
 
 RequestDraft RequestForm::draft(const QString& patientType, const QString& patIdNum) const

@@ -53,7 +53,6 @@ protected:
     void log(const QString& activity);
     // The paid lines of an official receipt, read-only, ready to be saved.
     void loadCashTransaction(const QString& orNum);
-    void writeGross(const QString& gross);
     // Checks the requesting doctor, then saves; the reference number is kept.
     bool saveCharge(const RequestDraft& draft);
     RequestDraft draft(const QString& patientType, const QString& patIdNum) const;

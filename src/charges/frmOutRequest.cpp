@@ -137,7 +137,7 @@ void frmOutRequest::loadNurseCommunication()
         if (checks.Check_StatRequest(nurseRequest))
             lines_->startWithMarkUp();
     }
-    writeGross(Sql::twoDecimals(grdInput->columnTotal(7, 1, grdInput->rowCount() - 1)));
+    txtGross->setText(Sql::twoDecimals(grdInput->columnTotal(7, 1, grdInput->rowCount() - 1)));
     grdInput->setCurrentRow(1);
     grdInput->setCurrentCol(1);
     cmdSave->setEnabled(true);
