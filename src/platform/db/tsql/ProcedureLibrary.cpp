@@ -166,6 +166,7 @@ std::shared_ptr<Procedure> ProcedureLibrary::load(const QString& path, const QSt
         next.sql = withPlaceholders(
             Translator::replacingClock(tokens, clockParameter, path, &readsClock), next.variables);
         procedure->statements.append(std::move(next));
+        procedure->readsClock = procedure->readsClock || readsClock;
     }
     return procedure;
 }
@@ -190,8 +191,10 @@ QList<BoundStatement> ProcedureLibrary::bind(const Procedure& procedure, const P
         const QVariant argument = i < call.arguments.size() ? call.arguments[i] : p.defaultValue;
         values.insert(p.name.toLower(), converted(argument, p.type, statement));
     }
-    values.insert(QLatin1String(clockDateTime), Sql::storedDateTime(serverNow));
-    values.insert(QLatin1String(clockTime), Sql::time24(serverNow));
+    if (procedure.readsClock) {
+        values.insert(QLatin1String(clockDateTime), Sql::storedDateTime(serverNow));
+        values.insert(QLatin1String(clockTime), Sql::time24(serverNow));
+    }
     QList<BoundStatement> bound;
     for (const ProcedureStatement& body : procedure.statements) {
         BoundStatement next{body.sql, {}};

@@ -27,6 +27,7 @@ struct Procedure {
     QList<ProcedureParameter> parameters;
     QString baseTable; // the table whose rows a caller may update, "Database.table"
     QList<ProcedureStatement> statements;
+    bool readsClock = false;
 };
 
 struct BoundStatement {
