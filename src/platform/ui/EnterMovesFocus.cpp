@@ -13,9 +13,18 @@ namespace {
 
 const char* const keepsEnterProperty = "keepsEnter";
 
+// Editors inside a grid or list belong to it: Enter there is the view's business.
+bool insideItemView(const QObject* control)
+{
+    for (const QObject* up = control->parent(); up; up = up->parent())
+        if (qobject_cast<const QAbstractItemView*>(up))
+            return true;
+    return false;
+}
+
 bool movesOnEnter(const QObject* control)
 {
-    if (control->property(keepsEnterProperty).toBool())
+    if (control->property(keepsEnterProperty).toBool() || insideItemView(control))
         return false;
     return qobject_cast<const QLineEdit*>(control) || qobject_cast<const QCheckBox*>(control) ||
            qobject_cast<const QComboBox*>(control) ||
