@@ -1,6 +1,6 @@
 // The in-patient request save of 50 lines on the bench hospital against the same SQLite
 // statements sent straight to sqlite3, and the item listing's look-up of one exact code.
-#include "HospitalCreator.h"
+#include "BenchHospital.h"
 #include "RatioReporter.h"
 #include "RequestSave.h"
 #include "SessionState.h"
@@ -9,7 +9,6 @@
 #include "db/Connection.h"
 #include "db/Dialect.h"
 #include "db/ServerClock.h"
-#include "db/tsql/EmbeddedFolder.h"
 #include "db/tsql/ProcedureLibrary.h"
 #include "db/tsql/Translator.h"
 #include "modHeartStart.h"
@@ -20,44 +19,14 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
-#include <QDir>
 #include <QLineEdit>
 #include <benchmark/benchmark.h>
-#include <iostream>
 #include <map>
 #include <optional>
-#include <sqlite3.h>
 #include <stdexcept>
 #include <variant>
 
 namespace {
-
-using db::tsql::EmbeddedFolder;
-
-QString benchHospital()
-{
-    const QString folder = QDir(QStringLiteral(BENCH_DATA_DIR)).filePath(QStringLiteral("bench"));
-    if (!EmbeddedFolder::problem(folder).isEmpty()) {
-        std::cerr << "Creating the bench hospital in " << folder.toStdString() << " ...\n";
-        hospitaldb::HospitalCreator::create(folder, hospitaldb::DemoSize::Bench, true);
-    }
-    return folder;
-}
-
-// A raw SQLite connection with the nine databases attached as the gateway attaches them.
-sqlite3* rawConnection(const QString& folder)
-{
-    sqlite3* handle = nullptr;
-    sqlite3_open(":memory:", &handle);
-    sqlite3_busy_timeout(handle, 10000);
-    for (const QString& name : EmbeddedFolder::databaseNames()) {
-        const std::string sql = QStringLiteral("ATTACH DATABASE '%1' AS %2")
-                                    .arg(EmbeddedFolder::filePath(folder, name), name)
-                                    .toStdString();
-        sqlite3_exec(handle, sql.c_str(), nullptr, nullptr, nullptr);
-    }
-    return handle;
-}
 
 void exec(sqlite3* handle, const QString& sql)
 {

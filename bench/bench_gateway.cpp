@@ -1,20 +1,14 @@
 // The gateway against raw SQLite on the same translated SQL, and a last-name search on the
 // bench-size hospital. Reports ratios measured in this one run.
-#include "HospitalCreator.h"
+#include "BenchHospital.h"
 #include "RatioReporter.h"
 #include "db/Connection.h"
-#include "db/tsql/EmbeddedFolder.h"
 #include "db/tsql/Translator.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <benchmark/benchmark.h>
-#include <iostream>
-#include <sqlite3.h>
 
 namespace {
-
-using db::tsql::EmbeddedFolder;
 
 const QString oneRow =
     QStringLiteral("SELECT * FROM Patient_Data..tbMaster WHERE HospNum = '00100001'");
@@ -23,17 +17,6 @@ const QString advance =
 const QString lastName =
     QStringLiteral("SELECT top 100 * FROM Patient_Data..tbMaster WHERE LastName "
                    "LIKE 'SANTOS%' ORDER BY LastName, FirstName");
-
-QString hospital(const QString& name, hospitaldb::DemoSize size)
-{
-    const QString folder = QDir(QStringLiteral(BENCH_DATA_DIR)).filePath(name);
-    if (!EmbeddedFolder::problem(folder).isEmpty()) {
-        std::cerr << "Creating the " << name.toStdString() << " hospital in "
-                  << folder.toStdString() << " ...\n";
-        hospitaldb::HospitalCreator::create(folder, size, true);
-    }
-    return folder;
-}
 
 std::unique_ptr<db::Connection> connect(const QString& folder)
 {
@@ -44,21 +27,6 @@ std::string translated(const QString& statement)
 {
     return db::tsql::Translator::translate(statement, QDateTime::currentDateTime(), false)
         .sql.toStdString();
-}
-
-// A raw SQLite connection with the nine databases attached as the gateway attaches them.
-sqlite3* rawConnection(const QString& folder)
-{
-    sqlite3* handle = nullptr;
-    sqlite3_open(":memory:", &handle);
-    sqlite3_busy_timeout(handle, 10000);
-    for (const QString& name : EmbeddedFolder::databaseNames()) {
-        const std::string sql = QStringLiteral("ATTACH DATABASE '%1' AS %2")
-                                    .arg(EmbeddedFolder::filePath(folder, name), name)
-                                    .toStdString();
-        sqlite3_exec(handle, sql.c_str(), nullptr, nullptr, nullptr);
-    }
-    return handle;
 }
 
 void readAll(sqlite3* handle, const std::string& sql, benchmark::State& state)
@@ -81,14 +49,15 @@ void readAll(db::RowSet rows)
 
 void Gateway_OneRowSelect(benchmark::State& state)
 {
-    auto connection = connect(hospital(QStringLiteral("demo"), hospitaldb::DemoSize::Demo));
+    auto connection = connect(benchHospital(QStringLiteral("demo"), hospitaldb::DemoSize::Demo));
     for (auto _ : state)
         readAll(connection->open(oneRow));
 }
 
 void Raw_OneRowSelect(benchmark::State& state)
 {
-    sqlite3* handle = rawConnection(hospital(QStringLiteral("demo"), hospitaldb::DemoSize::Demo));
+    sqlite3* handle =
+        rawConnection(benchHospital(QStringLiteral("demo"), hospitaldb::DemoSize::Demo));
     const std::string sql = translated(oneRow);
     for (auto _ : state)
         readAll(handle, sql, state);
@@ -98,7 +67,8 @@ void Raw_OneRowSelect(benchmark::State& state)
 // The same, with the statement prepared once as the gateway's statement cache does.
 void Raw_OneRowSelectPreparedOnce(benchmark::State& state)
 {
-    sqlite3* handle = rawConnection(hospital(QStringLiteral("demo"), hospitaldb::DemoSize::Demo));
+    sqlite3* handle =
+        rawConnection(benchHospital(QStringLiteral("demo"), hospitaldb::DemoSize::Demo));
     const std::string sql = translated(oneRow);
     sqlite3_stmt* statement = nullptr;
     sqlite3_prepare_v2(handle, sql.c_str(), -1, &statement, nullptr);
@@ -114,7 +84,7 @@ void Raw_OneRowSelectPreparedOnce(benchmark::State& state)
 
 void Gateway_CounterTransaction(benchmark::State& state)
 {
-    auto connection = connect(hospital(QStringLiteral("demo"), hospitaldb::DemoSize::Demo));
+    auto connection = connect(benchHospital(QStringLiteral("demo"), hospitaldb::DemoSize::Demo));
     for (auto _ : state) {
         db::Transaction transaction(*connection);
         connection->execute(advance);
@@ -124,7 +94,8 @@ void Gateway_CounterTransaction(benchmark::State& state)
 
 void Raw_CounterTransaction(benchmark::State& state)
 {
-    sqlite3* handle = rawConnection(hospital(QStringLiteral("demo"), hospitaldb::DemoSize::Demo));
+    sqlite3* handle =
+        rawConnection(benchHospital(QStringLiteral("demo"), hospitaldb::DemoSize::Demo));
     const std::string sql = translated(advance);
     for (auto _ : state) {
         sqlite3_exec(handle, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
@@ -136,7 +107,7 @@ void Raw_CounterTransaction(benchmark::State& state)
 
 void Gateway_LastNameSearchOnBenchHospital(benchmark::State& state)
 {
-    auto connection = connect(hospital(QStringLiteral("bench"), hospitaldb::DemoSize::Bench));
+    auto connection = connect(benchHospital(QStringLiteral("bench"), hospitaldb::DemoSize::Bench));
     for (auto _ : state)
         readAll(connection->open(lastName));
 }

@@ -1,27 +1,14 @@
 // The patient list's last-name search on the bench hospital: from the statement to a filled
 // grid of up to 500 rows.
-#include "HospitalCreator.h"
+#include "BenchHospital.h"
 #include "PatientGrid.h"
 #include "RatioReporter.h"
 #include "db/Connection.h"
-#include "db/tsql/EmbeddedFolder.h"
 
 #include <QApplication>
-#include <QDir>
 #include <benchmark/benchmark.h>
-#include <iostream>
 
 namespace {
-
-QString benchHospital()
-{
-    const QString folder = QDir(QStringLiteral(BENCH_DATA_DIR)).filePath(QStringLiteral("bench"));
-    if (!db::tsql::EmbeddedFolder::problem(folder).isEmpty()) {
-        std::cerr << "Creating the bench hospital in " << folder.toStdString() << " ...\n";
-        hospitaldb::HospitalCreator::create(folder, hospitaldb::DemoSize::Bench, true);
-    }
-    return folder;
-}
 
 void search(benchmark::State& state, const QString& statement)
 {

@@ -1,8 +1,7 @@
 // Start-up to the main window shown, against a bare Qt Widgets program showing one window:
 // both as whole processes, in one run.
-#include "HospitalCreator.h"
+#include "BenchHospital.h"
 #include "RatioReporter.h"
-#include "db/tsql/EmbeddedFolder.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -11,14 +10,6 @@
 #include <iostream>
 
 namespace {
-
-QString demoFolder()
-{
-    const QString folder = QDir(QStringLiteral(BENCH_DATA_DIR)).filePath(QStringLiteral("startup"));
-    if (!db::tsql::EmbeddedFolder::problem(folder).isEmpty())
-        hospitaldb::HospitalCreator::create(folder, hospitaldb::DemoSize::Demo, true);
-    return folder;
-}
 
 void runProgram(benchmark::State& state, const QString& program, const QStringList& arguments)
 {
@@ -37,7 +28,8 @@ void runProgram(benchmark::State& state, const QString& program, const QStringLi
 
 void StartUpToMainWindow(benchmark::State& state)
 {
-    runProgram(state, QStringLiteral(STARTUP_PROBE), {demoFolder()});
+    runProgram(state, QStringLiteral(STARTUP_PROBE),
+               {benchHospital(QStringLiteral("startup"), hospitaldb::DemoSize::Demo)});
 }
 
 void BareQtWindow(benchmark::State& state)
