@@ -229,6 +229,35 @@ void RequestForm::startMarkUp(DefaultMarkUps::Kind kind)
             lines_->startWithMarkUp();
 }
 
+int RequestForm::loadNurseRequests(
+    const QString& procedure, const QString& number,
+    const std::function<void(int row, const db::RowSet& exam)>& priceLine)
+{
+    db::Connection& connection = *context_.session().connection;
+    db::RowSet exams =
+        connection.open(procedure + QLatin1Char(' ') + Sql::quote(number), db::Cursor::Client);
+    const int count = exams.count();
+    if (count > 0)
+        lines_->makeRoomFor(count);
+    const HolidayChecks checks(connection);
+    for (int row = 1; !exams.eof(); exams.moveNext(), ++row) {
+        grdInput->setCurrentRow(row);
+        grdInput->setCellText(row, 1, QStringLiteral("LR"));
+        grdInput->setCellText(row, 2, exams.field(QStringLiteral("itemid")).toString());
+        grdInput->setCellText(row, 3, exams.field(QStringLiteral("exam")).toString());
+        grdInput->setCellText(row, 4, QStringLiteral("STATION"));
+        grdInput->setCellText(row, 5, exams.field(QStringLiteral("Quantity")).toString());
+        priceLine(row, exams);
+        const QString nurseRequest = exams.field(QStringLiteral("RequestNum")).toString();
+        NurseRequestNums.insert(row, nurseRequest);
+        if (checks.Check_StatRequest(nurseRequest))
+            lines_->startWithMarkUp();
+    }
+    txtGross->setText(Sql::twoDecimals(grdInput->columnTotal(7, 1, grdInput->rowCount() - 1)));
+    grdInput->setCurrentRow(1);
+    return count;
+}
+
 void RequestForm::loadCashTransaction(const QString& orNum)
 {
     for (QWidget* cashControl : {static_cast<QWidget*>(txtOrNo), static_cast<QWidget*>(txtAmount),

@@ -6,9 +6,13 @@
 
 #include <QHash>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 class AppContext;
+namespace db {
+class RowSet;
+}
 class EntryGrid;
 class QCheckBox;
 class QGroupBox;
@@ -51,6 +55,11 @@ protected:
     void setUpLines(ChargeGrid::Rules rules);
     void startMarkUp(DefaultMarkUps::Kind kind);
     void log(const QString& activity);
+    // The exams a ward nurse requested, a line each with its nurse request number; a Stat
+    // request switches the mark-up on. `priceLine` writes each line's price and revenue.
+    // Returns how many lines were loaded.
+    int loadNurseRequests(const QString& procedure, const QString& number,
+                          const std::function<void(int row, const db::RowSet& exam)>& priceLine);
     // The paid lines of an official receipt, read-only, ready to be saved.
     void loadCashTransaction(const QString& orNum);
     // Checks the requesting doctor, then saves; the reference number is kept.

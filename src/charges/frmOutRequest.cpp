@@ -2,7 +2,6 @@
 
 #include "ChargePricing.h"
 #include "EntryGrid.h"
-#include "HolidayChecks.h"
 #include "SessionState.h"
 #include "clsPatientInfo.h"
 #include "db/Connection.h"
@@ -109,36 +108,20 @@ void frmOutRequest::fillVisit()
     company_ = modHeartStart::CompanyByAccount(connection, account);
 }
 
+// A clinic nurse's request comes with its price; its lines are read-only.
 void frmOutRequest::loadNurseCommunication()
 {
-    db::Connection& connection = *context_.session().connection;
-    db::RowSet exams = connection.open(QStringLiteral("Clinical_area..sp_Laser_commsearchexam ") +
-                                           Sql::quote(idNumber_),
-                                       db::Cursor::Client);
-    if (exams.count() > 0) {
-        lines_->makeRoomFor(exams.count());
+    const int loaded = loadNurseRequests(QStringLiteral("Clinical_area..sp_Laser_commsearchexam"),
+                                         idNumber_, [this](int row, const db::RowSet& exam) {
+                                             const QString amount =
+                                                 exam.field(QStringLiteral("Amount")).toString();
+                                             grdInput->setCellText(row, 7, amount);
+                                             grdInput->setCellText(row, 6, amount);
+                                             grdInput->setCellText(row, 8, QStringLiteral("LR"));
+                                         });
+    if (loaded > 0)
         for (int column : {2, 3, 4, 5, 7, 8})
             grdInput->closeColumn(column);
-    }
-    const HolidayChecks checks(connection);
-    for (int row = 1; !exams.eof(); exams.moveNext(), ++row) {
-        grdInput->setCurrentRow(row);
-        const QString amount = exams.field(QStringLiteral("Amount")).toString();
-        grdInput->setCellText(row, 1, QStringLiteral("LR"));
-        grdInput->setCellText(row, 2, exams.field(QStringLiteral("itemid")).toString());
-        grdInput->setCellText(row, 3, exams.field(QStringLiteral("exam")).toString());
-        grdInput->setCellText(row, 4, QStringLiteral("STATION"));
-        grdInput->setCellText(row, 5, exams.field(QStringLiteral("Quantity")).toString());
-        grdInput->setCellText(row, 7, amount);
-        grdInput->setCellText(row, 6, amount);
-        grdInput->setCellText(row, 8, QStringLiteral("LR"));
-        const QString nurseRequest = exams.field(QStringLiteral("RequestNum")).toString();
-        NurseRequestNums.insert(row, nurseRequest);
-        if (checks.Check_StatRequest(nurseRequest))
-            lines_->startWithMarkUp();
-    }
-    txtGross->setText(Sql::twoDecimals(grdInput->columnTotal(7, 1, grdInput->rowCount() - 1)));
-    grdInput->setCurrentRow(1);
     grdInput->setCurrentCol(1);
     cmdSave->setEnabled(true);
     cmdSavePrint->setEnabled(true);

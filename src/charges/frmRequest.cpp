@@ -2,7 +2,6 @@
 
 #include "ChargePricing.h"
 #include "EntryGrid.h"
-#include "HolidayChecks.h"
 #include "KeyPress.h"
 #include "SessionState.h"
 #include "clsAdmission.h"
@@ -83,30 +82,12 @@ void frmRequest::fillAdmission()
 
 void frmRequest::loadNurseCommunication()
 {
-    db::Connection& connection = *context_.session().connection;
-    db::RowSet exams = connection.open(QStringLiteral("Clinical_area..sp_Laser_CommSearchExam ") +
-                                           Sql::quote(patIdNum_),
-                                       db::Cursor::Client);
-    if (exams.count() > 0)
-        lines_->makeRoomFor(exams.count());
-    const HolidayChecks checks(connection);
-    for (int row = 1; !exams.eof(); exams.moveNext(), ++row) {
-        grdInput->setCurrentRow(row);
-        const QString itemId = exams.field(QStringLiteral("itemid")).toString();
-        grdInput->setCellText(row, 1, QStringLiteral("LR"));
-        grdInput->setCellText(row, 2, itemId);
-        grdInput->setCellText(row, 3, exams.field(QStringLiteral("exam")).toString());
-        grdInput->setCellText(row, 4, QStringLiteral("STATION"));
-        grdInput->setCellText(row, 5, exams.field(QStringLiteral("Quantity")).toString());
-        writeLoadedPrice(row, itemId);
-        grdInput->setCellText(row, 8, exams.field(QStringLiteral("RevenueId")).toString());
-        const QString nurseRequest = exams.field(QStringLiteral("RequestNum")).toString();
-        NurseRequestNums.insert(row, nurseRequest);
-        if (checks.Check_StatRequest(nurseRequest))
-            lines_->startWithMarkUp();
-    }
-    txtGross->setText(Sql::twoDecimals(grdInput->columnTotal(7, 1, grdInput->rowCount() - 1)));
-    grdInput->setCurrentRow(1);
+    loadNurseRequests(QStringLiteral("Clinical_area..sp_Laser_CommSearchExam"), patIdNum_,
+                      [this](int row, const db::RowSet& exam) {
+                          writeLoadedPrice(row, exam.field(QStringLiteral("itemid")).toString());
+                          grdInput->setCellText(row, 8,
+                                                exam.field(QStringLiteral("RevenueId")).toString());
+                      });
     changedFlag_ = true;
 }
 
